@@ -34,7 +34,7 @@ constexpr ControlSpec kControls[] = {
     {按钮_处理全部,    "按钮_处理全部",    K::PushButton, 分组框2,   278, 30, 90,  22,  "自动处理全部", kDefault, kDefault,    false},
     {超级列表框_主,    "超级列表框_主",    K::ReportList, kInWindow, 0,   49, 464, 503, "",             kBlack, kWhite,        false},
     {超级列表框_辅,    "超级列表框_辅",    K::ReportList, kInWindow, 464, 49, 512, 503, "",             kRed,   kDetailListBackground, false},
-    {状态条1,          "状态条1",          K::StatusBar,  kInWindow, 0,   kWindowHeight - kStatusBarHeight, kWindowWidth, kStatusBarHeight, "", kDefault, kStatusBarBackground, false},
+    {状态条1,          "状态条1",          K::StatusBar,  kInWindow, 0,   kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight, "", kDefault, kStatusBarBackground, false},
 };
 
 constexpr std::array<ColumnSpec, kListColumns> kMainColumns{{
@@ -85,7 +85,7 @@ std::span<const ControlSpec> ControlTable() { return kControls; }
 const ControlSpec& SpecOf(Control id) {
     const auto* found = std::find_if(std::begin(kControls), std::end(kControls),
                                      [id](const ControlSpec& spec) { return spec.id == id; });
-    return *found;
+    return found != std::end(kControls) ? *found : kControls[0];
 }
 
 const std::array<ColumnSpec, kListColumns>& ColumnsOf(Control list) {

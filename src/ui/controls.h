@@ -70,6 +70,7 @@ struct ControlSpec {
 };
 
 std::span<const ControlSpec> ControlTable();
+// The entry of one control of the table (not the window itself).
 const ControlSpec& SpecOf(Control id);
 
 struct ColumnSpec {
@@ -102,8 +103,15 @@ struct ColourScheme {
 std::span<const ColourScheme> ColourSchemes();
 inline constexpr int kSchemeInUse = 2;
 
+// The window's outer size; the client area is what is left inside a 3-pixel frame and a
+// 25-pixel caption, which is where the control places below come from (the lists end at 552 and
+// the status bar below them is 20 high).
 inline constexpr int kWindowWidth = 985;
 inline constexpr int kWindowHeight = 600;
+inline constexpr int kFrameWidth = 3;
+inline constexpr int kCaptionHeight = 25;
+inline constexpr int kClientWidth = kWindowWidth - 2 * kFrameWidth;
+inline constexpr int kClientHeight = kWindowHeight - kCaptionHeight - kFrameWidth;
 inline constexpr int kStatusBarHeight = 20;
 inline constexpr int kStartButtonFontPixels = 21;
 

@@ -74,6 +74,11 @@ public:
     // Lets the window handle every pending event, running reactions nested in the caller.
     virtual void ProcessPendingEvents() = 0;
     virtual void FocusMainWindow() = 0;
+
+    // The window's own set-up, done once when it has been created.
+    virtual void SetWindowOuterSize(int width, int height) = 0;
+    virtual void UseColourScheme(int scheme) = 0;
+    virtual void AddTooltip(Control control, const Text& text) = 0;
 };
 
 }  // namespace murvane

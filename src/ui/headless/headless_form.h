@@ -8,6 +8,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "ui/form.h"
@@ -50,6 +51,11 @@ public:
     Text PickFolder(const Text& title) override;
     void ProcessPendingEvents() override;
     void FocusMainWindow() override { ++focusRequests_; }
+    void SetWindowOuterSize(int width, int height) override { outerSize_ = {width, height}; }
+    void UseColourScheme(int scheme) override { colourScheme_ = scheme; }
+    void AddTooltip(Control control, const Text& text) override {
+        tooltips_.push_back({control, text});
+    }
 
     // What a user does. Click toggles a check box before raising Clicked, as the real one does.
     void RaiseCreated();
@@ -71,6 +77,9 @@ public:
     const std::vector<Text>& PickerTitles() const { return pickerTitles_; }
     int PendingEventsCalls() const { return pendingEventsCalls_; }
     int FocusRequests() const { return focusRequests_; }
+    std::pair<int, int> OuterSize() const { return outerSize_; }
+    int ColourScheme() const { return colourScheme_; }
+    const std::vector<std::pair<Control, Text>>& AddedTooltips() const { return tooltips_; }
 
 private:
     struct Row {
@@ -103,6 +112,9 @@ private:
     std::vector<Text> pickerTitles_;
     int pendingEventsCalls_ = 0;
     int focusRequests_ = 0;
+    std::pair<int, int> outerSize_{0, 0};
+    int colourScheme_ = 0;
+    std::vector<std::pair<Control, Text>> tooltips_;
 };
 
 }  // namespace murvane

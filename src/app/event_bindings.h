@@ -1,0 +1,27 @@
+// The binding of every reaction to the one control event that runs it.
+#pragma once
+
+#include "app/app_context.h"
+#include "app/app_state.h"
+#include "ui/form.h"
+
+namespace murvane {
+
+class EventBindings : public FormEvents {
+public:
+    // Registers itself as the form's event receiver for its lifetime.
+    EventBindings(AppState& state, Form& form);
+    ~EventBindings() override;
+    EventBindings(const EventBindings&) = delete;
+    EventBindings& operator=(const EventBindings&) = delete;
+
+    void OnEvent(Control control, FormEvent event, int column) override;
+    // Closing ends the program: a running scan is asked to stop so that the walk unwinds
+    // before the controls it writes to are destroyed.
+    void OnClosing() override;
+
+private:
+    AppContext app_;
+};
+
+}  // namespace murvane
