@@ -12,7 +12,7 @@
 namespace murvane {
 
 class AppState {
-public:
+  public:
     AppState();
     ~AppState();
     AppState(const AppState&) = delete;

@@ -38,7 +38,9 @@ EventBindings::EventBindings(AppState& state, Form& form) : app_{state, form} {
     form.SetEvents(this);
 }
 
-EventBindings::~EventBindings() { app_.form.SetEvents(nullptr); }
+EventBindings::~EventBindings() {
+    app_.form.SetEvents(nullptr);
+}
 
 void EventBindings::OnEvent(Control control, FormEvent event, int column) {
     for (const Binding& binding : kBindings) {
@@ -49,6 +51,8 @@ void EventBindings::OnEvent(Control control, FormEvent event, int column) {
     }
 }
 
-void EventBindings::OnClosing() { app_.state.ScanStopFlag = 1; }
+void EventBindings::OnClosing() {
+    app_.state.ScanStopFlag = 1;
+}
 
 }  // namespace murvane

@@ -8,7 +8,7 @@
 namespace murvane {
 
 class EventBindings : public FormEvents {
-public:
+  public:
     // Registers itself as the form's event receiver for its lifetime.
     EventBindings(AppState& state, Form& form);
     ~EventBindings() override;
@@ -20,7 +20,7 @@ public:
     // before the controls it writes to are destroyed.
     void OnClosing() override;
 
-private:
+  private:
     AppContext app_;
 };
 

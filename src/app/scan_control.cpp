@@ -10,7 +10,7 @@ constexpr int kTaskPane = 2;
 
 // The walk's view of the running program.
 class ScanHost : public WalkHost {
-public:
+  public:
     explicit ScanHost(AppContext& app) : app_(app) {}
     void ProcessPendingEvents() override { app_.form.ProcessPendingEvents(); }
     bool StopRequested() const override { return app_.state.ScanStopFlag == 1; }
@@ -20,7 +20,7 @@ public:
         murvane::MatchFile(app_.state.match, app_.state.matchOptions, app_.form, path);
     }
 
-private:
+  private:
     AppContext& app_;
 };
 

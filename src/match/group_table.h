@@ -20,7 +20,7 @@ struct DuplicateGroup {
 };
 
 class GroupTable {
-public:
+  public:
     // Positions count from 1, as readers of the table address it.
     int Count() const { return static_cast<int>(groups_.size()); }
     const DuplicateGroup& At(int position) const;
@@ -32,7 +32,7 @@ public:
     // A table that holds only the placeholder group: one empty path, empty texts.
     void ResetToPlaceholder();
 
-private:
+  private:
     std::vector<DuplicateGroup> groups_;
     std::unordered_map<Text, int> firstByTitle_;
 };

@@ -4,9 +4,13 @@
 
 namespace murvane {
 
-bool SeenSet::Add(const Text& key) { return order_.try_emplace(key, nextOrder_++).second; }
+bool SeenSet::Add(const Text& key) {
+    return order_.try_emplace(key, nextOrder_++).second;
+}
 
-bool SeenSet::Remove(const Text& key) { return order_.erase(key) == 1; }
+bool SeenSet::Remove(const Text& key) {
+    return order_.erase(key) == 1;
+}
 
 std::vector<Text> SeenSet::Keys() const {
     std::vector<std::pair<std::uint64_t, const Text*>> byOrder;

@@ -10,7 +10,7 @@
 namespace murvane {
 
 class SeenSet {
-public:
+  public:
     // True when the key was new and has been inserted; false (and no change) when seen before.
     bool Add(const Text& key);
     bool Remove(const Text& key);
@@ -18,7 +18,7 @@ public:
     void Clear();
     std::size_t Size() const { return order_.size(); }
 
-private:
+  private:
     std::unordered_map<Text, std::uint64_t> order_;
     std::uint64_t nextOrder_ = 0;
 };

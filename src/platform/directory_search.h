@@ -45,7 +45,7 @@ struct DirectoryEntry {
 };
 
 class DirectorySearch {
-public:
+  public:
     // Closes what is open, lists `directory` (ending in the separator) and returns the first
     // entry that carries at least one bit of `filter`; none when there is no such entry or the
     // directory cannot be listed.
@@ -54,7 +54,7 @@ public:
     std::optional<DirectoryEntry> Next();
     void Close();
 
-private:
+  private:
     Text directory_;
     std::vector<Text> names_;
     std::size_t position_ = 0;

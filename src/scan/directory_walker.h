@@ -11,7 +11,7 @@ namespace murvane {
 
 // What the walk needs from the program around it.
 class WalkHost {
-public:
+  public:
     virtual ~WalkHost() = default;
     virtual void ProcessPendingEvents() = 0;  // may run reactions, a stop request among them
     virtual bool StopRequested() const = 0;
@@ -24,13 +24,13 @@ public:
 // over, so that no physical directory is entered twice (links that loop end) and no file
 // reached by two paths becomes its own duplicate.
 class DirectoryWalker {
-public:
+  public:
     explicit DirectoryWalker(WalkHost& host) : host_(host) {}
 
     // Appends the separator to `dir` itself when it lacks one, as callers may rely on.
     void WalkDirectory(Text& dir);
 
-private:
+  private:
     void MatchMusicFiles(const Text& dir);
     void EnterSubdirectories(const Text& dir, DirectorySearch& search);
     bool FirstVisit(const DirectoryEntry& entry);

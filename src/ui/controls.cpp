@@ -80,7 +80,9 @@ constexpr const char* kContactNumber = "20261211";
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlSpec> ControlTable() {
+    return kControls;
+}
 
 const ControlSpec& SpecOf(Control id) {
     const auto* found = std::find_if(std::begin(kControls), std::end(kControls),
@@ -92,11 +94,17 @@ const std::array<ColumnSpec, kListColumns>& ColumnsOf(Control list) {
     return list == Control::超级列表框_主 ? kMainColumns : kDetailColumns;
 }
 
-const std::array<PaneSpec, kPaneCount>& StatusPanes() { return kPanes; }
+const std::array<PaneSpec, kPaneCount>& StatusPanes() {
+    return kPanes;
+}
 
-std::span<const TooltipSpec> Tooltips() { return kTooltips; }
+std::span<const TooltipSpec> Tooltips() {
+    return kTooltips;
+}
 
-std::span<const ColourScheme> ColourSchemes() { return kSchemes; }
+std::span<const ColourScheme> ColourSchemes() {
+    return kSchemes;
+}
 
 Text WindowTitle() {
     return Text("Murvane1.0版   内部工具   Ferolin 出品    使用说明：匹配项越多越精确   Q群：") +

@@ -20,7 +20,7 @@ enum class FormEvent {
 
 // Receives the control events; the app binds them to its reactions.
 class FormEvents {
-public:
+  public:
     virtual ~FormEvents() = default;
     virtual void OnEvent(Control control, FormEvent event, int column) = 0;
     // The user closes the window (close button, system menu or Esc). Not a reaction: the
@@ -32,7 +32,7 @@ enum class MessageKind { OkError, YesNoInfo };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Form {
-public:
+  public:
     virtual ~Form() = default;
 
     virtual void SetEvents(FormEvents* events) = 0;
@@ -59,7 +59,7 @@ public:
     virtual void SetCell(Control list, int row, int column, const Text& text) = 0;
     virtual int RowTick(Control list, int row) const = 0;
     virtual void SetRowTick(Control list, int row, int ticked) = 0;
-    virtual int FirstSelectedRow(Control list) const = 0;  // -1 when none
+    virtual int FirstSelectedRow(Control list) const = 0;           // -1 when none
     virtual std::vector<int> SelectedRows(Control list) const = 0;  // ascending
 
     // Status bar panes 0..18; other indices are ignored (and read empty). Any thread.

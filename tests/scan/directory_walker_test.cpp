@@ -16,7 +16,7 @@ using testing::TempDir;
 
 // Records what the walk hands over, relative to the search directory.
 class RecordingHost : public WalkHost {
-public:
+  public:
     explicit RecordingHost(Text root) : root_(std::move(root)) {}
 
     void ProcessPendingEvents() override {
@@ -38,7 +38,7 @@ public:
     std::function<void(int)> onEvents;
     std::vector<Text> handed;
 
-private:
+  private:
     Text root_;
 };
 
@@ -88,9 +88,9 @@ TEST(DirectoryWalker, ListsFilesBeforeSubdirectoriesAndSkipsNamesWithAFullStop) 
     tree.Write("y.mp3");
 
     RecordingHost host(tree.Dir());
-    EXPECT_EQ(Walk(tree, host), (Paths{".dotfile.mp3", "Hits MP3", "b.mp3", "y.mp3",
-                                       "Hits MP3/inside.mp3", "a sub/one.mp3",
-                                       "a sub/inner/deep.mp3", "z sub/two.mp3"}));
+    EXPECT_EQ(Walk(tree, host),
+              (Paths{".dotfile.mp3", "Hits MP3", "b.mp3", "y.mp3", "Hits MP3/inside.mp3",
+                     "a sub/one.mp3", "a sub/inner/deep.mp3", "z sub/two.mp3"}));
 }
 
 TEST(DirectoryWalker, AppendsTheSeparatorToTheCallersText) {

@@ -1,19 +1,19 @@
 // A temporary directory for one test, removed with everything below it when the test ends.
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
-
-#include <stdlib.h>
 
 #include "text/text.h"
 
 namespace murvane::testing {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "murvane-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -52,7 +52,7 @@ public:
         return (path_ / relative).string();
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

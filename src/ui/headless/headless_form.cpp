@@ -35,7 +35,9 @@ void HeadlessForm::SetText(Control box, const Text& text) {
     Raise(box, FormEvent::TextChanged);
 }
 
-Text HeadlessForm::Caption(Control button) const { return GetText(button); }
+Text HeadlessForm::Caption(Control button) const {
+    return GetText(button);
+}
 
 void HeadlessForm::SetCaption(Control button, const Text& caption) {
     std::lock_guard lock(paneMutex_);
@@ -61,7 +63,9 @@ void HeadlessForm::ClearRows(Control list) {
     List(list).selected.clear();
 }
 
-int HeadlessForm::RowCount(Control list) const { return static_cast<int>(List(list).rows.size()); }
+int HeadlessForm::RowCount(Control list) const {
+    return static_cast<int>(List(list).rows.size());
+}
 
 int HeadlessForm::AppendRow(Control list) {
     List(list).rows.emplace_back();
@@ -137,16 +141,22 @@ void HeadlessForm::Raise(Control control, FormEvent event, int column) {
     if (events_ != nullptr) events_->OnEvent(control, event, column);
 }
 
-void HeadlessForm::RaiseCreated() { Raise(Control::主窗口, FormEvent::Created); }
+void HeadlessForm::RaiseCreated() {
+    Raise(Control::主窗口, FormEvent::Created);
+}
 
 void HeadlessForm::Click(Control control) {
     if (ticks_.contains(control)) ticks_[control] = 1 - ticks_[control];
     Raise(control, FormEvent::Clicked);
 }
 
-void HeadlessForm::DoubleClick(Control control) { Raise(control, FormEvent::DoubleClicked); }
+void HeadlessForm::DoubleClick(Control control) {
+    Raise(control, FormEvent::DoubleClicked);
+}
 
-void HeadlessForm::TypeText(Control box, const Text& text) { SetText(box, text); }
+void HeadlessForm::TypeText(Control box, const Text& text) {
+    SetText(box, text);
+}
 
 void HeadlessForm::SelectRows(Control list, std::vector<int> rows) {
     auto& selected = List(list).selected;
@@ -156,7 +166,9 @@ void HeadlessForm::SelectRows(Control list, std::vector<int> rows) {
     }
 }
 
-void HeadlessForm::ClickList(Control list) { Raise(list, FormEvent::ListClicked); }
+void HeadlessForm::ClickList(Control list) {
+    Raise(list, FormEvent::ListClicked);
+}
 
 void HeadlessForm::ClickHeader(Control list, int column) {
     Raise(list, FormEvent::HeaderClicked, column);

@@ -22,7 +22,7 @@ struct ShownMessage {
 };
 
 class HeadlessForm : public Form {
-public:
+  public:
     HeadlessForm();
 
     void SetEvents(FormEvents* events) override { events_ = events; }
@@ -81,7 +81,7 @@ public:
     int ColourScheme() const { return colourScheme_; }
     const std::vector<std::pair<Control, Text>>& AddedTooltips() const { return tooltips_; }
 
-private:
+  private:
     struct Row {
         std::array<Text, kListColumns> cells;
         int ticked = 0;
