@@ -5,7 +5,9 @@ namespace {
 
 constexpr std::string_view kFullWidthSpace = "\xE3\x80\x80";
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Length announced by a UTF-8 lead byte, with the limits of the second byte that keep out
 // overlong forms, surrogates and code points above U+10FFFF.
@@ -118,6 +120,8 @@ std::vector<Text> SplitAtChar(std::string_view text, char separator) {
     return parts;
 }
 
-Text NumberText(long long value) { return std::to_string(value); }
+Text NumberText(long long value) {
+    return std::to_string(value);
+}
 
 }  // namespace murvane
