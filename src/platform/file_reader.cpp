@@ -1,0 +1,126 @@
+#include "platform/file_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace murvane {
+namespace {
+
+// Tag readers ask for a few bytes at a time; one buffer refill serves many such reads.
+constexpr long long kBufferSize = 16 * 1024;
+
+}  // namespace
+
+FileReader::~FileReader() {
+    Close();
+}
+
+bool FileReader::Open(const Text& path) {
+    Close();
+    // A path with a zero byte inside would name a different file once handed to the system.
+    if (path.empty() || path.find('\0') != Text::npos) return false;
+    // O_NONBLOCK: a fifo that happens to be called song.mp3 must not stall the scan in open().
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    size_ = static_cast<long long>(info.st_size);
+    position_ = 0;
+    buffer_.assign(static_cast<std::size_t>(std::min(kBufferSize, size_)), 0);
+    bufferStart_ = 0;
+    bufferLength_ = 0;
+    return true;
+}
+
+void FileReader::Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    size_ = 0;
+    position_ = 0;
+    buffer_.clear();
+    buffer_.shrink_to_fit();
+    bufferStart_ = 0;
+    bufferLength_ = 0;
+}
+
+long long FileReader::Remaining() const {
+    return position_ < size_ ? size_ - position_ : 0;
+}
+
+std::vector<unsigned char> FileReader::Read(long long count) {
+    std::vector<unsigned char> bytes;
+    const long long wanted = std::min(count, Remaining());
+    if (wanted <= 0) return bytes;
+    bytes.resize(static_cast<std::size_t>(wanted));
+    bytes.resize(ReadInto(bytes));
+    return bytes;
+}
+
+std::size_t FileReader::ReadInto(std::span<unsigned char> out) {
+    if (!IsOpen()) return 0;
+    out = out.first(std::min(out.size(), static_cast<std::size_t>(Remaining())));
+    std::size_t done = 0;
+    while (done < out.size()) {
+        std::span<unsigned char> rest = out.subspan(done);
+        std::size_t got = ReadFromBuffer(rest);
+        if (got == 0 && rest.size() >= buffer_.size()) {
+            got = ReadAt(position_, rest);  // large reads bypass the buffer
+        } else if (got == 0) {
+            if (!FillBuffer()) break;
+            got = ReadFromBuffer(rest);
+        }
+        if (got == 0) break;  // the file shrank since it was opened
+        done += got;
+        position_ += static_cast<long long>(got);
+    }
+    return done;
+}
+
+std::size_t FileReader::ReadFromBuffer(std::span<unsigned char> out) {
+    const long long bufferEnd = bufferStart_ + static_cast<long long>(bufferLength_);
+    if (position_ < bufferStart_ || position_ >= bufferEnd) return 0;
+    const auto offset = static_cast<std::size_t>(position_ - bufferStart_);
+    const std::size_t count = std::min(out.size(), bufferLength_ - offset);
+    std::memcpy(out.data(), buffer_.data() + offset, count);
+    return count;
+}
+
+bool FileReader::FillBuffer() {
+    bufferStart_ = position_;
+    bufferLength_ = ReadAt(position_, buffer_);
+    return bufferLength_ > 0;
+}
+
+std::size_t FileReader::ReadAt(long long offset, std::span<unsigned char> out) const {
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t got = ::pread(fd_, out.data() + done, out.size() - done,
+                                    static_cast<off_t>(offset) + static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+bool FileReader::Seek(long long offset, Origin origin) {
+    if (!IsOpen()) return false;
+    long long base = 0;
+    if (origin == Origin::Current) base = position_;
+    if (origin == Origin::End) base = size_;
+    long long target = 0;
+    if (__builtin_add_overflow(base, offset, &target) || target < 0) return false;
+    position_ = target;
+    return true;
+}
+
+}  // namespace murvane

@@ -1,0 +1,58 @@
+// Reads a regular file through a POSIX descriptor with a small buffer of its own. Tag readers
+// distrust the sizes they find in a file, so every read is clamped to the bytes that remain:
+// a read never reserves more memory than the file could give.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "text/text.h"
+
+namespace murvane {
+
+class FileReader {
+  public:
+    enum class Origin { Start, Current, End };
+
+    FileReader() = default;
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Opens `path` for reading. Anything that is not a regular file (a directory, a fifo, a
+    // device) is refused, and opening never blocks.
+    bool Open(const Text& path);
+    void Close();
+    bool IsOpen() const { return fd_ >= 0; }
+
+    long long Size() const { return size_; }
+    long long Position() const { return position_; }
+    // Bytes between the position and the end of the file; 0 at or past the end.
+    long long Remaining() const;
+    bool AtEnd() const { return position_ >= size_; }
+
+    // Reads up to `count` bytes at the position and moves past them: fewer at the end of the
+    // file, none for a count of 0 or less.
+    std::vector<unsigned char> Read(long long count);
+    // Fills `out` as far as the file allows; returns how many bytes it wrote.
+    std::size_t ReadInto(std::span<unsigned char> out);
+
+    // Moves the position; a target before the start of the file is refused and leaves the
+    // position where it was. A target past the end is allowed: reads there give nothing.
+    bool Seek(long long offset, Origin origin);
+
+  private:
+    std::size_t ReadFromBuffer(std::span<unsigned char> out);
+    bool FillBuffer();
+    std::size_t ReadAt(long long offset, std::span<unsigned char> out) const;
+
+    int fd_ = -1;
+    long long size_ = 0;
+    long long position_ = 0;
+    std::vector<unsigned char> buffer_;
+    long long bufferStart_ = 0;
+    std::size_t bufferLength_ = 0;
+};
+
+}  // namespace murvane
