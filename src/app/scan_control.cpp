@@ -11,17 +11,19 @@ constexpr int kTaskPane = 2;
 // The walk's view of the running program.
 class ScanHost : public WalkHost {
   public:
-    explicit ScanHost(AppContext& app) : app_(app) {}
+    explicit ScanHost(AppContext& app)
+        : app_(app), matcher_(app.state.match, app.state.matchOptions, app.form, [](const Text&) {
+              return TrackInfo();
+          }) {}
     void ProcessPendingEvents() override { app_.form.ProcessPendingEvents(); }
     bool StopRequested() const override { return app_.state.ScanStopFlag == 1; }
     bool WantMp3() const override { return app_.state.matchOptions.wantMp3 == 1; }
     bool WantWma() const override { return app_.state.matchOptions.wantWma == 1; }
-    void MatchFile(const Text& path) override {
-        murvane::MatchFile(app_.state.match, app_.state.matchOptions, app_.form, path);
-    }
+    void MatchFile(const Text& path) override { matcher_.MatchFile(path); }
 
   private:
     AppContext& app_;
+    Matcher matcher_;
 };
 
 MatchOptions SnapshotOptions(const Form& form) {

@@ -42,6 +42,15 @@ std::size_t CharLengthAt(std::string_view text, std::size_t pos) {
     return rule.length;
 }
 
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = CharLengthAt(text, pos);
+        if (length == 1 && static_cast<unsigned char>(text[pos]) >= 0x80) return false;
+        pos += length;
+    }
+    return true;
+}
+
 Text TrimBlanks(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();

@@ -17,6 +17,9 @@ using Text = std::string;
 // that knows the code page's character boundaries.
 std::size_t CharLengthAt(std::string_view text, std::size_t pos);
 
+// True when every byte belongs to a complete, valid UTF-8 sequence.
+bool IsValidUtf8(std::string_view text);
+
 // Removes ASCII spaces and full-width spaces (U+3000) from both ends; nothing else.
 Text TrimBlanks(std::string_view text);
 

@@ -35,6 +35,14 @@ TEST(CharLengthAt, StepsOverWholeUtf8SequencesOnly) {
     EXPECT_EQ(CharLengthAt("", 0), 0u);
 }
 
+TEST(IsValidUtf8, RejectsStrayAndCutSequences) {
+    EXPECT_TRUE(IsValidUtf8("plain \xE4\xB8\xAD\xF0\x9F\x8E\xB5"));
+    EXPECT_TRUE(IsValidUtf8(""));
+    EXPECT_FALSE(IsValidUtf8("\xB8"));
+    EXPECT_FALSE(IsValidUtf8("ab\xE4\xB8"));
+    EXPECT_FALSE(IsValidUtf8("\xFF"));
+}
+
 TEST(FirstAndLastBytes, ClampToTheText) {
     EXPECT_EQ(FirstBytes("abc", 0), "");
     EXPECT_EQ(FirstBytes("abc", -2), "");
