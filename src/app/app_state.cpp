@@ -1,8 +1,12 @@
 #include "app/app_state.h"
 
+#include "tags/asf_reader.h"
+#include "tags/id3v1_reader.h"
+
 namespace murvane {
 
-AppState::AppState() = default;
+AppState::AppState()
+    : Id3v1GenreNames(MakeId3v1GenreNames()), WmaAttributeNames(MakeWmaAttributeNames()) {}
 
 // Released in the order the state was created: the groups, the four seen-sets, the two name
 // tables.

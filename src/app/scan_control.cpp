@@ -2,19 +2,24 @@
 
 #include "match/matcher.h"
 #include "scan/directory_walker.h"
+#include "tags/read_track_info.h"
 
 namespace murvane {
 namespace {
 
 constexpr int kTaskPane = 2;
 
+TrackInfo ReadTrack(const AppState& state, const Text& path) {
+    return ReadTrackInfo(path, TagTables{state.Id3v1GenreNames, state.WmaAttributeNames});
+}
+
 // The walk's view of the running program.
 class ScanHost : public WalkHost {
   public:
     explicit ScanHost(AppContext& app)
-        : app_(app), matcher_(app.state.match, app.state.matchOptions, app.form, [](const Text&) {
-              return TrackInfo();
-          }) {}
+        : app_(app),
+          matcher_(app.state.match, app.state.matchOptions, app.form,
+                   [&state = app.state](const Text& path) { return ReadTrack(state, path); }) {}
     void ProcessPendingEvents() override { app_.form.ProcessPendingEvents(); }
     bool StopRequested() const override { return app_.state.ScanStopFlag == 1; }
     bool WantMp3() const override { return app_.state.matchOptions.wantMp3 == 1; }
