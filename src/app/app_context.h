@@ -5,10 +5,13 @@
 
 namespace murvane {
 
-// What every reaction works on: the program's state and the window.
+class DisposalWorker;
+
+// What every reaction works on: the program's state, the window and the disposal worker.
 struct AppContext {
     AppState& state;
     Form& form;
+    DisposalWorker& disposal;
 };
 
 }  // namespace murvane

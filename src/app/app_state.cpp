@@ -9,11 +9,12 @@ AppState::AppState()
     : Id3v1GenreNames(MakeId3v1GenreNames()), WmaAttributeNames(MakeWmaAttributeNames()) {}
 
 // Released in the order the state was created: the groups, the four seen-sets, the two name
-// tables.
+// tables, the disposal queue.
 AppState::~AppState() {
     ResetScanState(match);
     Id3v1GenreNames.clear();
     WmaAttributeNames.clear();
+    disposalQueue.Clear();
 }
 
 }  // namespace murvane

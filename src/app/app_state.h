@@ -7,6 +7,7 @@
 
 #include "match/match_options.h"
 #include "match/match_state.h"
+#include "review/disposal_queue.h"
 #include "text/text.h"
 
 namespace murvane {
@@ -28,6 +29,7 @@ class AppState {
     std::atomic<int> MoveMode{0};
     int MainCheckToggle = 0;
     int DetailCheckToggle = 0;
+    DisposalQueue disposalQueue;
     std::atomic<int> DisposalStopFlag{0};
     std::atomic<int> DisposalBusy{0};
 };

@@ -4,6 +4,9 @@
 
 #include "app/scan_control.h"
 #include "app/window_reactions.h"
+#include "review/disposal_options.h"
+#include "review/disposal_requests.h"
+#include "review/review_lists.h"
 
 namespace murvane {
 namespace {
@@ -22,6 +25,15 @@ void Run(AppContext& app, Control /*control*/, int /*column*/) {
     Plain(app);
 }
 
+void ToggleChecks(AppContext& app, Control list, int column) {
+    ToggleAllChecks(app, list, column);
+}
+
+PosixFileOperations& TheFileSystem() {
+    static PosixFileOperations fileSystem;
+    return fileSystem;
+}
+
 using enum Control;
 using enum FormEvent;
 
@@ -30,15 +42,30 @@ constexpr Binding kBindings[] = {
     {按钮1, Clicked, Run<BrowseClicked>},
     {选择框_艺术家, Clicked, Run<ArtistBoxClicked>},
     {按钮2, Clicked, Run<StartStopClicked>},
+    {超级列表框_主, ListClicked, Run<ShowGroupFiles>},
+    {超级列表框_主, HeaderClicked, ToggleChecks},
+    {超级列表框_辅, HeaderClicked, ToggleChecks},
+    {选择框_自动删除, Clicked, Run<DeleteBoxClicked>},
+    {选择框_自动移动, Clicked, Run<MoveBoxClicked>},
+    {编辑框2, TextChanged, Run<TargetTextChanged>},
+    {编辑框2, DoubleClicked, Run<TargetBoxDoubleClicked>},
+    {按钮_处理一项, Clicked, Run<ProcessTicked>},
+    {按钮_处理全部, Clicked, Run<ProcessAll>},
 };
 
 }  // namespace
 
-EventBindings::EventBindings(AppState& state, Form& form) : app_{state, form} {
+EventBindings::EventBindings(AppState& state, Form& form, FileOperations& files,
+                             DisposalPacing pacing)
+    : disposal_(state, form, files, pacing), app_{state, form, disposal_} {
     form.SetEvents(this);
 }
 
+EventBindings::EventBindings(AppState& state, Form& form)
+    : EventBindings(state, form, TheFileSystem()) {}
+
 EventBindings::~EventBindings() {
+    disposal_.Shutdown();
     app_.form.SetEvents(nullptr);
 }
 
@@ -53,6 +80,7 @@ void EventBindings::OnEvent(Control control, FormEvent event, int column) {
 
 void EventBindings::OnClosing() {
     app_.state.ScanStopFlag = 1;
+    disposal_.Shutdown();
 }
 
 }  // namespace murvane

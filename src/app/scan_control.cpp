@@ -3,11 +3,10 @@
 #include "match/matcher.h"
 #include "scan/directory_walker.h"
 #include "tags/read_track_info.h"
+#include "ui/panes.h"
 
 namespace murvane {
 namespace {
-
-constexpr int kTaskPane = 2;
 
 TrackInfo ReadTrack(const AppState& state, const Text& path) {
     return ReadTrackInfo(path, TagTables{state.Id3v1GenreNames, state.WmaAttributeNames});

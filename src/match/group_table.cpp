@@ -7,7 +7,7 @@ const DuplicateGroup& GroupTable::At(int position) const {
 }
 
 void GroupTable::Append(DuplicateGroup group) {
-    firstByTitle_.try_emplace(group.title, Count() + 1);
+    positionsByTitle_[group.title].push_back(Count() + 1);
     groups_.push_back(std::move(group));
 }
 
@@ -16,13 +16,19 @@ void GroupTable::AppendPath(int position, const Text& path) {
 }
 
 int GroupTable::FirstWithTitle(const Text& title) const {
-    const auto found = firstByTitle_.find(title);
-    return found == firstByTitle_.end() ? 0 : found->second;
+    const std::vector<int>& positions = AllWithTitle(title);
+    return positions.empty() ? 0 : positions.front();
+}
+
+const std::vector<int>& GroupTable::AllWithTitle(const Text& title) const {
+    static const std::vector<int> kNone;
+    const auto found = positionsByTitle_.find(title);
+    return found == positionsByTitle_.end() ? kNone : found->second;
 }
 
 void GroupTable::ResetToPlaceholder() {
     groups_.clear();
-    firstByTitle_.clear();
+    positionsByTitle_.clear();
     Append(DuplicateGroup{{Text()}, {}, {}, {}, {}});
 }
 

@@ -1,5 +1,5 @@
 // The scan's groups of files that share a song title, in the order they were founded, with an
-// index from a raw title to the first group carrying it so that a lookup does not grow with the
+// index from a raw title to the groups carrying it so that a lookup does not grow with the
 // table.
 #pragma once
 
@@ -29,12 +29,14 @@ class GroupTable {
     void AppendPath(int position, const Text& path);
     // Position of the first group whose title equals `title` byte for byte; 0 when none.
     int FirstWithTitle(const Text& title) const;
+    // Positions of every group with that title, ascending.
+    const std::vector<int>& AllWithTitle(const Text& title) const;
     // A table that holds only the placeholder group: one empty path, empty texts.
     void ResetToPlaceholder();
 
   private:
     std::vector<DuplicateGroup> groups_;
-    std::unordered_map<Text, int> firstByTitle_;
+    std::unordered_map<Text, std::vector<int>> positionsByTitle_;
 };
 
 }  // namespace murvane

@@ -1,13 +1,11 @@
 #include "match/matcher.h"
 
 #include "platform/path.h"
+#include "ui/panes.h"
 
 namespace murvane {
 namespace {
 
-constexpr int kTaskPane = 2;
-constexpr int kFilesSeenPane = 6;
-constexpr int kDuplicatesPane = 10;
 constexpr long long kLongestWholePath = 50;
 constexpr long long kHeadSearchStart = 4;
 constexpr Control kMainList = Control::超级列表框_主;
