@@ -10,9 +10,11 @@ namespace murvane {
 namespace {
 
 bool UserCanWrite(const struct stat& info) {
-    if (geteuid() == 0) return true;
-    if (info.st_uid == geteuid()) return (info.st_mode & S_IWUSR) != 0;
-    if (info.st_gid == getegid()) return (info.st_mode & S_IWGRP) != 0;
+    static const uid_t user = geteuid();
+    static const gid_t group = getegid();
+    if (user == 0) return true;
+    if (info.st_uid == user) return (info.st_mode & S_IWUSR) != 0;
+    if (info.st_gid == group) return (info.st_mode & S_IWGRP) != 0;
     return (info.st_mode & S_IWOTH) != 0;
 }
 
