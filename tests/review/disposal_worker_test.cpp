@@ -53,6 +53,20 @@ TEST_F(DisposalWorkerTest, DeletesAndCountsAMissingFileAsOneFailure) {
     EXPECT_EQ(form_.Pane(2), " 恭喜，全部处理完成！");
 }
 
+TEST_F(DisposalWorkerTest, ANameThatIsNotUtf8IsDisposedOfLikeAnyOther) {
+    const Text latin1 = tree_.Write("caf\xE9.mp3", "x");
+    const Text target = tree_.MakeDir("target") + "/";
+    QueueThroughTheDetailList({"/kept", latin1});
+    EXPECT_FALSE(std::filesystem::exists(latin1));
+
+    const Text other = tree_.Write("na\xEFve.mp3", "y");
+    form_.QueueFolder(tree_.Path("target").string());
+    form_.Click(选择框_自动移动);
+    QueueThroughTheDetailList({"/kept", other});
+    EXPECT_EQ(ReadFile(target + "na\xEFve.mp3"), "y");
+    EXPECT_EQ(form_.Pane(14), "2");
+}
+
 TEST_F(DisposalWorkerTest, TheFailureCountGrowsAcrossScansAndTheSuccessCountRestarts) {
     form_.SetPane(18, "41");
     state_.DisposedCount = 5;
