@@ -12,7 +12,8 @@ namespace {
 using Origin = FileReader::Origin;
 using Guid = std::array<unsigned char, 16>;
 
-// Object identifiers in the byte order in which ASF stores them (ASF specification 10.1, 10.2).
+// Object identifiers in the byte order in which ASF stores them (ASF standard, sections 10.1
+// and 10.2).
 constexpr Guid kHeaderObject = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
                                 0xA6, 0xD9, 0x00, 0xAA, 0x00, 0x62, 0xCE, 0x6C};
 constexpr Guid kContentDescriptionObject = {0x33, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
