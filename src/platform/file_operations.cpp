@@ -15,18 +15,6 @@ namespace {
 
 constexpr std::size_t kCopyChunk = 1 << 20;
 
-// Renames without ever replacing `to`. File systems that refuse the no-replace flag get a hard
-// link and an unlink, which cannot replace either.
-bool RenameNoReplace(const Text& from, const Text& to) {
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return true;
-    }
-    if (errno != EINVAL && errno != ENOSYS) return false;
-    if (link(from.c_str(), to.c_str()) != 0) return false;
-    unlink(from.c_str());
-    return true;
-}
-
 bool WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = write(fd, data, size);
@@ -38,17 +26,6 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-bool CopyBytes(int from, int to) {
-    std::vector<char> buffer(kCopyChunk);
-    for (;;) {
-        const ssize_t got = read(from, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) return true;
-        if (!WriteAll(to, buffer.data(), static_cast<std::size_t>(got))) return false;
-    }
-}
-
 // The temporary file's name pattern, in the target's own directory so that the final rename
 // stays on one file system.
 Text TemporaryPatternFor(const Text& to) {
@@ -57,8 +34,13 @@ Text TemporaryPatternFor(const Text& to) {
     return directory + ".murvane-copy-XXXXXX";
 }
 
+bool IsDirectory(const Text& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 class FileCloser {
-  public:
+public:
     explicit FileCloser(int fd) : fd_(fd) {}
     ~FileCloser() {
         if (fd_ >= 0) close(fd_);
@@ -72,26 +54,59 @@ class FileCloser {
         return close(fd) == 0;
     }
 
-  private:
+private:
     int fd_;
 };
 
-bool FillTemporary(int source, const struct stat& info, int target) {
+}  // namespace
+
+bool PosixFileOperations::Injected(FileStep step) {
+    if (faults_ == nullptr || !faults_->Fails(step)) return false;
+    errno = EIO;
+    return true;
+}
+
+bool PosixFileOperations::Delete(const Text& path) {
+    return !Injected(FileStep::Delete) && unlink(path.c_str()) == 0;
+}
+
+bool PosixFileOperations::Rename(const Text& from, const Text& to) {
+    // A scanned file that has since been replaced by a directory is not what the user chose.
+    return !IsDirectory(from) && RenameNoReplace(from, to);
+}
+
+// Renames without ever replacing `to`. File systems that refuse the no-replace flag get a hard
+// link and an unlink, which cannot replace either.
+bool PosixFileOperations::RenameNoReplace(const Text& from, const Text& to) {
+    if (Injected(FileStep::Rename)) return false;
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (link(from.c_str(), to.c_str()) != 0) return false;
+    unlink(from.c_str());
+    return true;
+}
+
+bool PosixFileOperations::CopyBytes(int from, int to) {
+    std::vector<char> buffer(kCopyChunk);
+    for (;;) {
+        if (Injected(FileStep::CopyRead)) return false;
+        const ssize_t got = read(from, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (Injected(FileStep::CopyWrite)) return false;
+        if (!WriteAll(to, buffer.data(), static_cast<std::size_t>(got))) return false;
+    }
+}
+
+bool PosixFileOperations::FillTemporary(int source, const struct stat& info, int target) {
     if (!CopyBytes(source, target)) return false;
     fchmod(target, info.st_mode & 07777);
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
     futimens(target, times);
-    return fsync(target) == 0;
-}
-
-}  // namespace
-
-bool PosixFileOperations::Delete(const Text& path) {
-    return unlink(path.c_str()) == 0;
-}
-
-bool PosixFileOperations::Rename(const Text& from, const Text& to) {
-    return RenameNoReplace(from, to);
+    return !Injected(FileStep::CopySync) && fsync(target) == 0;
 }
 
 bool PosixFileOperations::Copy(const Text& from, const Text& to) {
@@ -106,7 +121,7 @@ bool PosixFileOperations::Copy(const Text& from, const Text& to) {
     if (target < 0) return false;
     FileCloser targetCloser(target);
     const bool complete = FillTemporary(source, info, target) && targetCloser.CloseNow() &&
-                          RenameNoReplace(temporary, to);
+                          !Injected(FileStep::CopyName) && RenameNoReplace(temporary, to);
     if (!complete) unlink(temporary.c_str());
     return complete;
 }

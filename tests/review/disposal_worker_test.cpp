@@ -7,6 +7,7 @@
 #include "recording_file_operations.h"
 #include "review_fixture.h"
 #include "support/temp_dir.h"
+#include "support/tree_snapshot.h"
 
 namespace murvane {
 namespace {
@@ -96,6 +97,39 @@ TEST_F(DisposalWorkerTest, MovesIntoTheTargetAndNeverReplacesAFileThere) {
     EXPECT_FALSE(std::filesystem::exists(free));
     EXPECT_EQ(form_.Pane(14), "1");
     EXPECT_EQ(form_.Pane(18), "1");
+}
+
+// Renames fail as across file systems, and the copy that follows fails half-way.
+class CrossDeviceCopyFails : public FaultInjector {
+  public:
+    bool Fails(FileStep step) override {
+        return step == FileStep::Rename || (step == FileStep::CopyWrite && ++writes_ == 2);
+    }
+
+  private:
+    int writes_ = 0;
+};
+
+TEST(DisposalWorker, AMoveWhoseCopyFailsHalfWayLosesNothing) {
+    TempDir tree;
+    const Text source = tree.Write("music/big.mp3", std::string(3 << 20, 'b'));
+    tree.MakeDir("target");
+    const auto before = testing::SnapshotOf(tree.Path());
+    CrossDeviceCopyFails faults;
+    PosixFileOperations files(&faults);
+    testing::ReviewWindow window(files);
+    window.form_.QueueFolder(tree.Path("target").string());
+    window.form_.Click(选择框_自动移动);
+    for (const Text& path : {Text("/kept"), source}) {
+        const int row = window.form_.AppendRow(超级列表框_辅);
+        window.form_.SetCell(超级列表框_辅, row, 3, path);
+        window.form_.SetRowTick(超级列表框_辅, row, row);
+    }
+    window.form_.Click(按钮_处理一项);
+    window.WaitUntilIdle();
+    EXPECT_EQ(testing::SnapshotOf(tree.Path()), before);
+    EXPECT_EQ(window.form_.Pane(18), "1");
+    EXPECT_EQ(window.state_.DisposedCount, 0);
 }
 
 TEST_F(DisposalWorkerTest, WithNeitherModeNothingChangesButThePanes) {
