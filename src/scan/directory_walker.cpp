@@ -34,7 +34,9 @@ void DirectoryWalker::MatchMusicFiles(const Text& dir) {
 }
 
 // Second pass: directories whose names hold no full stop, each walked completely before the
-// next one.
+// next one. Every level adds at least two bytes to the path, and a directory whose path is
+// longer than the system accepts cannot be listed, so the recursion stays a few thousand levels
+// deep at most.
 void DirectoryWalker::EnterSubdirectories(const Text& dir, DirectorySearch& search) {
     for (auto entry = search.Start(dir, attribute::kDirectory); entry && !host_.StopRequested();
          entry = search.Next()) {

@@ -1,9 +1,13 @@
 #include "scan/directory_walker.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "support/temp_dir.h"
@@ -162,6 +166,98 @@ TEST(DirectoryWalker, AStopInsideASubdirectoryUnwindsEveryLevel) {
     RecordingHost host(tree.Dir());
     host.onEvents = [&host](int) { host.stop = host.stop || host.handed.size() == 2; };
     EXPECT_EQ(Walk(tree, host), (Paths{"a/1.mp3", "a/2.mp3"}));
+}
+
+}  // namespace
+}  // namespace murvane
+
+namespace murvane {
+namespace {
+
+TEST(DirectoryWalkerUnusual, NamesAreHandedOverAsTheBytesOnDisk) {
+    TempDir tree;
+    const Paths names = {"a\nb.mp3", "back\\slash.mp3", "caf\xE9.mp3", "\xE4\xB8\xAD.mp3",
+                         "\xFF\xFE.mp3"};
+    for (const Text& name : names) tree.Write(name);
+    tree.Write("\xE9t\xE9/deep.mp3");
+    RecordingHost host(tree.Dir());
+    Paths expected = names;
+    std::sort(expected.begin(), expected.end());
+    expected.push_back("\xE9t\xE9/deep.mp3");
+    EXPECT_EQ(Walk(tree, host), expected);
+}
+
+TEST(DirectoryWalkerUnusual, WhatCannotBeListedYieldsNothingAndTheWalkGoesOn) {
+    TempDir tree;
+    tree.Write("a/1.mp3");
+    tree.Write("b/2.mp3");
+    tree.Write("c/3.mp3");
+    tree.Write("file-not-dir");
+    RecordingHost host(tree.Dir());
+    // The second directory disappears while the first one is walked.
+    host.onEvents = [&](int) {
+        if (host.handed.size() == 1) fs::remove_all(tree.Path("b"));
+    };
+    EXPECT_EQ(Walk(tree, host), (Paths{"a/1.mp3", "c/3.mp3"}));
+
+    RecordingHost fileHost(tree.Dir());
+    Text notADirectory = tree.Dir() + "file-not-dir";
+    DirectoryWalker(fileHost).WalkDirectory(notADirectory);
+    EXPECT_TRUE(fileHost.handed.empty());
+}
+
+TEST(DirectoryWalkerUnusual, AnUnreadableDirectoryIsSkipped) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every directory";
+    TempDir tree;
+    tree.Write("locked/1.mp3");
+    tree.Write("open/2.mp3");
+    fs::permissions(tree.Path("locked"), fs::perms::none);
+    RecordingHost host(tree.Dir());
+    EXPECT_EQ(Walk(tree, host), Paths{"open/2.mp3"});
+}
+
+TEST(DirectoryWalkerUnusual, AHundredThousandEntriesInOneDirectory) {
+    TempDir tree;
+    constexpr int kEntries = 100000;
+    for (int i = 0; i < kEntries; ++i) {
+        std::ofstream(tree.Path(std::to_string(i) + ".mp3"));
+    }
+    RecordingHost host(tree.Dir());
+    const Paths handed = Walk(tree, host);
+    ASSERT_EQ(handed.size(), static_cast<std::size_t>(kEntries));
+    EXPECT_TRUE(std::is_sorted(handed.begin(), handed.end()));
+}
+
+// Builds `depth` nested directories named "d" below `root`, one level at a time, since the
+// whole path may be longer than a single call accepts; leaves `file` at the bottom.
+void MakeDeepTree(const fs::path& root, int depth, const char* file) {
+    int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY);
+    for (int level = 0; level < depth; ++level) {
+        ASSERT_EQ(mkdirat(fd, "d", 0755), 0);
+        const int next = openat(fd, "d", O_RDONLY | O_DIRECTORY);
+        close(fd);
+        fd = next;
+    }
+    close(openat(fd, file, O_CREAT | O_WRONLY, 0644));
+    close(fd);
+}
+
+TEST(DirectoryWalkerUnusual, ATreeTwoThousandDirectoriesDeep) {
+    TempDir tree;
+    MakeDeepTree(tree.Path(), 2000, "deep.mp3");
+    std::ofstream(tree.Path("d/d/shallow.mp3"));
+    Text relative;
+    for (int depth = 0; depth < 2000; ++depth) relative += "d/";
+    RecordingHost host(tree.Dir());
+    EXPECT_EQ(Walk(tree, host), (Paths{"d/d/shallow.mp3", relative + "deep.mp3"}));
+}
+
+TEST(DirectoryWalkerUnusual, ATreeDeeperThanAPathCanNameEndsWhereThePathsDo) {
+    TempDir tree;
+    MakeDeepTree(tree.Path(), 2100, "unreachable.mp3");
+    std::ofstream(tree.Path("d/near.mp3"));
+    RecordingHost host(tree.Dir());
+    EXPECT_EQ(Walk(tree, host), Paths{"d/near.mp3"});
 }
 
 }  // namespace
