@@ -43,8 +43,11 @@ void ReportListView::SetUpHeader(const std::array<ColumnSpec, kListColumns>& col
 }
 
 int ReportListView::FirstSelectedRow() const {
-    const std::vector<int> rows = SelectedRows();
-    return rows.empty() ? -1 : rows.front();
+    int first = -1;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        if (first < 0 || range.top() < first) first = range.top();
+    }
+    return first;
 }
 
 std::vector<int> ReportListView::SelectedRows() const {

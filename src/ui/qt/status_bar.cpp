@@ -25,6 +25,7 @@ QFrame* MakePane(const PaneSpec& spec, QWidget* parent) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
+    label->setIndent(2);
     return label;
 }
 

@@ -81,6 +81,7 @@ QString ThemeStyleSheet(const ColourScheme& scheme) {
                " selection-background-color: #3169c6; selection-color: white; }"
                "QHeaderView::section { background: %2; border: none;"
                " border-right: 1px solid %1; border-bottom: 1px solid %1; padding-left: 3px; }"
+               "QCheckBox { spacing: 3px; }"
                "QCheckBox::indicator, QAbstractItemView::indicator { width: 11px; height: 11px;"
                " border: 1px solid %1; background: white; }"
                "QCheckBox::indicator:hover { background: %5; }"

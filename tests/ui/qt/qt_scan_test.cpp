@@ -127,4 +127,46 @@ void QtScanTest::closingDuringAScanEndsCleanly() {
     QVERIFY(FilesSeen(*form_) < kFiles);
 }
 
+// The worker writes the status bar from its own thread while the window closes; closing waits
+// for it to finish its file, and nothing waits on anything that waits back.
+void QtScanTest::closingWhileTheDisposalWorkerRuns() {
+    constexpr int kCopies = 12;
+    for (int i = 0; i < kCopies; ++i) {
+        WriteMp3(tree_->filePath(QStringLiteral("copies/s%1.mp3").arg(i, 2, 10, QChar('0'))),
+                 "Song");
+    }
+    QWidget& window = form_->Window();
+    form_->SetText(Control::编辑框1, tree_->path().toStdString());
+    QTest::mouseClick(FindControl(window, "按钮2"), Qt::LeftButton);
+    QCOMPARE(form_->RowCount(Control::超级列表框_主), 1);
+    auto* mainList = qobject_cast<QAbstractItemView*>(FindControl(window, "超级列表框_主"));
+    QTest::mouseClick(mainList->viewport(), Qt::LeftButton, {},
+                      mainList->visualRect(mainList->model()->index(0, 1)).center());
+    QCOMPARE(form_->RowCount(Control::超级列表框_辅), kCopies);
+
+    int disposedAtClose = -1;
+    QTimer closer;
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        const int disposed = QString::fromStdString(form_->Pane(14)).toInt();
+        if (disposed < 1) return;
+        closer.stop();
+        disposedAtClose = disposed;
+        window.close();
+    });
+    QTimer::singleShot(0, [&] {
+        QTest::mouseClick(FindControl(window, "按钮_处理一项"), Qt::LeftButton);
+        closer.start();
+    });
+    QTimer::singleShot(30000, qApp, &QCoreApplication::quit);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(disposedAtClose >= 1);
+    QVERIFY(!window.isVisible());
+    const int left =
+        static_cast<int>(QDir(tree_->filePath("copies")).entryList(QDir::Files).size());
+    QVERIFY2(left >= 2 && left < kCopies, qPrintable(QString::number(left)));
+    QVERIFY(QFile::exists(tree_->filePath("copies/s00.mp3")));  // the kept copy
+}
+
 QTEST_MAIN(QtScanTest)

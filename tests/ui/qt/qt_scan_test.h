@@ -26,6 +26,7 @@ class QtScanTest : public QObject {
     void scanOfASmallTree();
     void closingDuringAScanEndsCleanly_data();
     void closingDuringAScanEndsCleanly();
+    void closingWhileTheDisposalWorkerRuns();
 
   private:
     std::unique_ptr<QTemporaryDir> tree_;
