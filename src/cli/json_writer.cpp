@@ -7,6 +7,10 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
+bool NeedsEscape(char c) {
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
 void WriteEscaped(std::ostream& out, char c) {
     switch (c) {
         case '"':
@@ -39,8 +43,14 @@ void WriteEscaped(std::ostream& out, char c) {
 
 void WriteJsonString(std::ostream& out, std::string_view utf8) {
     out << '"';
-    for (char c : utf8) WriteEscaped(out, c);
-    out << '"';
+    std::size_t plainStart = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (!NeedsEscape(utf8[i])) continue;
+        out << utf8.substr(plainStart, i - plainStart);
+        WriteEscaped(out, utf8[i]);
+        plainStart = i + 1;
+    }
+    out << utf8.substr(plainStart) << '"';
 }
 
 void WriteHex(std::ostream& out, std::span<const unsigned char> bytes) {
