@@ -20,23 +20,26 @@ bool UserCanWrite(const struct stat& info) {
 
 // Reads every name of the directory at once, so that no descriptor stays open while the walk
 // descends (a deep tree would otherwise run out of them).
-std::vector<Text> ReadNames(const Text& directory) {
-    std::vector<Text> names;
+std::vector<ListedName> ReadNames(const Text& directory) {
+    std::vector<ListedName> names;
     DIR* listing = opendir(directory.c_str());
     if (listing == nullptr) return names;
-    while (const dirent* entry = readdir(listing)) names.emplace_back(entry->d_name);
+    while (const dirent* entry = readdir(listing)) names.push_back({entry->d_name, entry->d_type});
     closedir(listing);
     std::sort(names.begin(), names.end());
     return names;
 }
 
+int HiddenBit(const Text& name) {
+    return !name.empty() && name.front() == '.' ? attribute::kHidden : 0;
+}
+
 }  // namespace
 
-int AttributesOf(const Text& path, const Text& name, FileId* id) {
+int AttributesOf(const Text& path, const Text& name) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) return 0;
-    if (id != nullptr) *id = FileId{info.st_dev, info.st_ino};
-    const int hidden = !name.empty() && name.front() == '.' ? attribute::kHidden : 0;
+    const int hidden = HiddenBit(name);
     if (S_ISDIR(info.st_mode)) return attribute::kDirectory | hidden;
     if (S_ISREG(info.st_mode)) {
         return attribute::kArchive | hidden | (UserCanWrite(info) ? 0 : attribute::kReadOnly);
@@ -60,13 +63,29 @@ std::optional<DirectoryEntry> DirectorySearch::Start(const Text& directory, int 
 
 std::optional<DirectoryEntry> DirectorySearch::Next() {
     while (position_ < names_.size()) {
-        DirectoryEntry entry;
-        entry.name = std::move(names_[position_++]);
-        entry.attributes = AttributesOf(directory_ + entry.name, entry.name, &entry.id);
-        if ((entry.attributes & filter_) != 0) return entry;
+        ListedName& listed = names_[position_++];
+        const int attributes = AttributesOfListed(listed);
+        if ((attributes & filter_) != 0) return DirectoryEntry{std::move(listed.name), attributes};
     }
     Close();
     return std::nullopt;
+}
+
+// Directories and regular files are known from the listing itself; links and entries of
+// unknown kind are looked at. The read-only bit is not worked out for files known from the
+// listing: no filter depends on it.
+int DirectorySearch::AttributesOfListed(const ListedName& listed) const {
+    switch (listed.type) {
+        case DT_DIR:
+            return attribute::kDirectory | HiddenBit(listed.name);
+        case DT_REG:
+            return attribute::kArchive | HiddenBit(listed.name);
+        case DT_LNK:
+        case DT_UNKNOWN:
+            return AttributesOf(directory_ + listed.name, listed.name);
+        default:
+            return 0;
+    }
 }
 
 void DirectorySearch::Close() {

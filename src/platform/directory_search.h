@@ -33,7 +33,7 @@ struct FileId {
 // The attribute bits of the entry a path names, following symbolic links: a directory carries
 // 16, a regular file 32 (and 1 when this user cannot write it), a name starting with "." adds 2;
 // any other kind of entry, or one that cannot be examined, carries nothing.
-int AttributesOf(const Text& path, const Text& name, FileId* id);
+int AttributesOf(const Text& path, const Text& name);
 
 // The identity of the directory or file at path, following links; none when it cannot be seen.
 std::optional<FileId> IdentityOf(const Text& path);
@@ -41,7 +41,13 @@ std::optional<FileId> IdentityOf(const Text& path);
 struct DirectoryEntry {
     Text name;  // the bare name as the file system stores it
     int attributes = 0;
-    FileId id;
+};
+
+// A name as the listing gives it, with the kind of entry when the file system tells it.
+struct ListedName {
+    Text name;
+    unsigned char type = 0;  // a DT_ value of <dirent.h>
+    friend bool operator<(const ListedName& a, const ListedName& b) { return a.name < b.name; }
 };
 
 class DirectorySearch {
@@ -55,8 +61,10 @@ class DirectorySearch {
     void Close();
 
   private:
+    int AttributesOfListed(const ListedName& listed) const;
+
     Text directory_;
-    std::vector<Text> names_;
+    std::vector<ListedName> names_;
     std::size_t position_ = 0;
     int filter_ = 0;
 };

@@ -33,7 +33,7 @@ class DirectoryWalker {
   private:
     void MatchMusicFiles(const Text& dir);
     void EnterSubdirectories(const Text& dir, DirectorySearch& search);
-    bool FirstVisit(const DirectoryEntry& entry);
+    bool FirstVisit(const Text& path);
 
     WalkHost& host_;
     std::set<FileId> enteredDirectories_;
