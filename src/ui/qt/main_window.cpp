@@ -20,8 +20,8 @@ MainWindow::MainWindow()
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(kWindowColour));
     setPalette(colours);
-    // The window itself can hold the focus, as after a folder was picked for the target box.
-    setFocusPolicy(Qt::ClickFocus);
+    // The window never takes the focus by itself; FocusMainWindow gives it on purpose.
+    setFocusPolicy(Qt::NoFocus);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &QWidget::close);

@@ -165,7 +165,11 @@ void QtScanTest::closingWhileTheDisposalWorkerRuns() {
     QVERIFY(!window.isVisible());
     const int left =
         static_cast<int>(QDir(tree_->filePath("copies")).entryList(QDir::Files).size());
-    QVERIFY2(left >= 2 && left < kCopies, qPrintable(QString::number(left)));
+    // Stopped after the file in hand: the kept copy and at least one queued copy remain.
+    QVERIFY2(left >= 2, qPrintable(QStringLiteral("the worker went on after the window closed: %1 "
+                                                  "of %2 copies left")
+                                       .arg(left)
+                                       .arg(kCopies)));
     QVERIFY(QFile::exists(tree_->filePath("copies/s00.mp3")));  // the kept copy
 }
 
