@@ -11,8 +11,6 @@
 using namespace murvane::testing;
 using murvane::Control;
 using murvane::FormEvent;
-using murvane::MessageAnswer;
-using murvane::MessageKind;
 using murvane::Text;
 
 namespace {
