@@ -21,9 +21,13 @@ done
 
 xvfb_pid=""
 app_pid=""
+# Ends what this script started; a failing kill or wait must not stop the clean-up halfway.
 finish() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    set +e
+    for pid in $app_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
     return 0
 }
 trap finish EXIT
