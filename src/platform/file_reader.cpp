@@ -35,6 +35,7 @@ bool FileReader::Open(const Text& path) {
     fd_ = fd;
     size_ = static_cast<long long>(info.st_size);
     position_ = 0;
+    limit_ = kNoLimit;
     buffer_.assign(static_cast<std::size_t>(std::min(kBufferSize, size_)), 0);
     bufferStart_ = 0;
     bufferLength_ = 0;
@@ -46,14 +47,20 @@ void FileReader::Close() {
     fd_ = -1;
     size_ = 0;
     position_ = 0;
+    limit_ = kNoLimit;
     buffer_.clear();
     buffer_.shrink_to_fit();
     bufferStart_ = 0;
     bufferLength_ = 0;
 }
 
+long long FileReader::ReadEnd() const {
+    return limit_ == kNoLimit ? size_ : std::min(size_, limit_);
+}
+
 long long FileReader::Remaining() const {
-    return position_ < size_ ? size_ - position_ : 0;
+    const long long end = ReadEnd();
+    return position_ < end ? end - position_ : 0;
 }
 
 std::vector<unsigned char> FileReader::Read(long long count) {

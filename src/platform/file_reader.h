@@ -28,9 +28,16 @@ class FileReader {
 
     long long Size() const { return size_; }
     long long Position() const { return position_; }
-    // Bytes between the position and the end of the file; 0 at or past the end.
+    // Bytes between the position and the end of the file (or the read limit, when it comes
+    // first); 0 at or past it.
     long long Remaining() const;
-    bool AtEnd() const { return position_ >= size_; }
+    bool AtEnd() const { return Remaining() == 0; }
+
+    // Reads stop at `end` as they stop at the end of the file, until the limit is lifted. A
+    // reader of nested parts uses it to keep the reads of one part inside the size that the
+    // part declares. Moves are not limited.
+    void LimitReadsTo(long long end) { limit_ = end < 0 ? 0 : end; }
+    void LiftReadLimit() { limit_ = kNoLimit; }
 
     // Reads up to `count` bytes at the position and moves past them: fewer at the end of the
     // file, none for a count of 0 or less.
@@ -43,6 +50,9 @@ class FileReader {
     bool Seek(long long offset, Origin origin);
 
   private:
+    static constexpr long long kNoLimit = -1;
+
+    long long ReadEnd() const;
     std::size_t ReadFromBuffer(std::span<unsigned char> out);
     bool FillBuffer();
     std::size_t ReadAt(long long offset, std::span<unsigned char> out) const;
@@ -50,6 +60,7 @@ class FileReader {
     int fd_ = -1;
     long long size_ = 0;
     long long position_ = 0;
+    long long limit_ = kNoLimit;
     std::vector<unsigned char> buffer_;
     long long bufferStart_ = 0;
     std::size_t bufferLength_ = 0;

@@ -111,6 +111,7 @@ void ReadDescriptor(FileReader& file, const std::vector<Text>& names, TrackInfo&
 void ReadExtendedContentDescription(FileReader& file, const std::vector<Text>& names,
                                     TrackInfo& info) {
     const unsigned long long count = ReadNumber(file, 2);
+    // The walk ends at the end of the object, however many descriptors it announced.
     for (unsigned long long i = 0; i < count && !file.AtEnd(); ++i)
         ReadDescriptor(file, names, info);
 }
@@ -183,8 +184,13 @@ bool ReadWmaHeader(const Text& path, TrackInfo& info, const std::vector<Text>& a
         id = Guid{};
         file.ReadInto(id);
         const long long size = static_cast<long long>(ReadNumber(file, 8) & 0xFFFFFFFFu);
+        // An object is read only inside the size it declares. Lengths and counts that reach
+        // past it would read on into the objects after it, so that every one of many small
+        // objects could read the rest of the file again. A zero size ends the walk (the next
+        // object would be this one again), so that object alone may read on to the end.
+        if (size > 0) file.LimitReadsTo(start + size);
         ReadObject(file, id, attributeNames, info);
-        // A zero size would bring the walk back to this object again and again.
+        file.LiftReadLimit();
         if (size == 0) break;
         file.Seek(start + size, Origin::Start);
     }
