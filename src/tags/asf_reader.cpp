@@ -25,6 +25,7 @@ constexpr Guid kCodecListObject = {0x40, 0x52, 0xD1, 0x86, 0x1D, 0x31, 0xD0, 0x1
 constexpr Guid kFilePropertiesObject = {0xA1, 0xDC, 0xAB, 0x8C, 0x47, 0xA9, 0xCF, 0x11,
                                         0x8E, 0xE4, 0x00, 0xC0, 0x0C, 0x20, 0x53, 0x65};
 
+constexpr long long kObjectHeaderSize = 24;  // identifier and size
 constexpr unsigned kDwordType = 3;
 constexpr unsigned long long kBroadcastFlag = 1;
 
@@ -184,14 +185,17 @@ bool ReadWmaHeader(const Text& path, TrackInfo& info, const std::vector<Text>& a
         id = Guid{};
         file.ReadInto(id);
         const long long size = static_cast<long long>(ReadNumber(file, 8) & 0xFFFFFFFFu);
-        // An object is read only inside the size it declares. Lengths and counts that reach
-        // past it would read on into the objects after it, so that every one of many small
-        // objects could read the rest of the file again. A zero size ends the walk (the next
-        // object would be this one again), so that object alone may read on to the end.
-        if (size > 0) file.LimitReadsTo(start + size);
+        // A size too small for the object's own header leads to no next object (a zero size
+        // would lead back to this one, and a few bytes on would make every byte of the file an
+        // object): such an object is the last one read, and it may read on to the end of the
+        // file. Any other object is read only inside the size it declares. Lengths and counts
+        // that reach past it would read on into the objects after it, so that every one of
+        // many small objects could read the rest of the file again.
+        const bool last = size < kObjectHeaderSize;
+        if (!last) file.LimitReadsTo(start + size);
         ReadObject(file, id, attributeNames, info);
         file.LiftReadLimit();
-        if (size == 0) break;
+        if (last) break;
         file.Seek(start + size, Origin::Start);
     }
     return true;

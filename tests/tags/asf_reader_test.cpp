@@ -337,6 +337,18 @@ TEST_F(AsfReaderTest, DamagedHeadersEndAtTheEndOfTheFile) {
     EXPECT_EQ(Read(Header({attributes})).genre, "Jazz");
 }
 
+TEST_F(AsfReaderTest, ObjectTooSmallForItsOwnHeaderIsTheLastOneRead) {
+    // Sizes below 24 would put the next object inside this one's header; the walk ends there,
+    // after this object has been read as far as the file goes.
+    for (const std::uint64_t size : {0, 1, 23}) {
+        std::string small = ContentDescription({Wide(u"Small")});
+        small.replace(16, 8, ByteBuilder().LittleEndian(size, 8).Bytes());
+        const TrackInfo info = Read(Header({small, CodecList(u"Never", u"")}, 0xFFFFFFFFu));
+        EXPECT_EQ(info.title, "Small") << size;
+        EXPECT_EQ(info.encodedBy, "") << size;
+    }
+}
+
 TEST_F(AsfReaderTest, HugeCountsNeverReserveMoreThanTheFile) {
     if (!testing::CanLimitAddressSpace()) GTEST_SKIP() << "no address-space limit under ASan";
     std::string lengths = ContentDescription({Wide(u"T")});
