@@ -37,12 +37,14 @@ void DisposalWorker::StartDisposalWorker() {
 }
 
 void DisposalWorker::Shutdown() {
+    // The stop comes first: once the pauses are cut short, a worker that had not yet seen it
+    // would race through the queue.
+    state_.DisposalStopFlag = 1;
     {
         std::lock_guard lock(pauseMutex_);
         shuttingDown_ = true;
     }
     pauseEnded_.notify_all();
-    state_.DisposalStopFlag = 1;
     if (thread_.joinable()) thread_.join();
 }
 
