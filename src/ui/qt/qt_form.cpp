@@ -194,8 +194,13 @@ Text QtForm::PickFolder(const Text& title) {
     return murvane::PickFolder(window_.get(), title);
 }
 
+// Handling the window's events (and the repaints they bring) costs far more than a directory
+// entry: done for every entry, it would let the window, not the disk, set the pace of a scan.
+// So events are handled at most once per slice, which no user can tell from every entry.
 void QtForm::ProcessPendingEvents() {
+    if (sinceEventsHandled_.isValid() && sinceEventsHandled_.elapsed() < kEventSliceMs) return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    sinceEventsHandled_.start();
 }
 
 void QtForm::FocusMainWindow() {

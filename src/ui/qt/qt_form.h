@@ -3,6 +3,7 @@
 // UI thread: they use locked copies of the texts and queue their widget updates.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -68,7 +69,10 @@ class QtForm : public Form {
     ReportListView* List(Control list) const;
     void StoreText(Control box, const Text& text);
 
+    static constexpr qint64 kEventSliceMs = 15;
+
     FormEvents* events_ = nullptr;
+    QElapsedTimer sinceEventsHandled_;
     mutable std::mutex textsMutex_;
     std::map<Control, Text> editTexts_;  // what GetText answers, from any thread
     // The widgets go first when the form is destroyed (see the destructor).

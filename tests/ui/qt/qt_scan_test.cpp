@@ -92,7 +92,7 @@ void QtScanTest::closingDuringAScanEndsCleanly_data() {
 // event loop ends, and the state and the window go away without a fault.
 void QtScanTest::closingDuringAScanEndsCleanly() {
     QFETCH(bool, byEscape);
-    constexpr int kFiles = 60;
+    constexpr int kFiles = 3000;  // enough for the scan to handle events several times
     for (int i = 0; i < kFiles; ++i) {
         WriteMp3(tree_->filePath(QStringLiteral("d%1/f%2.mp3").arg(i % 3).arg(i)),
                  QByteArray("Title ") + QByteArray::number(i % 7));
