@@ -105,6 +105,13 @@ TEST(DisposalOptions, EveryTransitionOfTheOptions) {
              f.DoubleClick(编辑框2);
          },
          kMoveToMusic, 0},
+        {"double-click, choose the root",
+         [](auto&, auto& f) {
+             f.QueueFolder("/");
+             f.DoubleClick(编辑框2);
+         },
+         {0, 1, 0, 1, "/"},
+         0},
         {"move, then double-click and cancel",
          [](auto& t, auto& f) {
              t.ChooseMusicByMoveBox();
