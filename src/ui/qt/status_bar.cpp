@@ -1,7 +1,6 @@
 #include "ui/qt/status_bar.h"
 
 #include <QMetaObject>
-#include <QThread>
 
 #include "ui/qt/qt_text.h"
 #include "ui/qt/theme.h"
@@ -58,9 +57,9 @@ void StatusBar::SetPane(int index, const Text& text) {
         std::lock_guard lock(textsMutex_);
         texts_[static_cast<std::size_t>(index)] = text;
     }
-    if (QThread::currentThread() == thread()) {
-        ShowText(index, text);
-    } else if (!refreshQueued_.exchange(true)) {
+    // The labels catch up when the window next handles its events: a scan writes the panes for
+    // every file, far more often than a screen can show.
+    if (!refreshQueued_.exchange(true)) {
         QMetaObject::invokeMethod(this, &StatusBar::ShowTexts, Qt::QueuedConnection);
     }
 }

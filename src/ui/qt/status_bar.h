@@ -1,7 +1,7 @@
 // The status bar along the window's bottom edge: 19 panes of fixed width, labels and values
 // without border, 5-pixel spacers with a sunken one. The disposal worker writes panes from its
 // own thread, so the texts live in a locked copy that any thread reads without waiting for the
-// UI thread; writes from other threads reach the labels through a queued call.
+// UI thread; writes reach the labels through one queued refresh at a time.
 #pragma once
 
 #include <QFrame>
