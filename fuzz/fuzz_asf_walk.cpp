@@ -16,5 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A file that is refused leaves the record alone.
     if (!read && !(info == murvane::TrackInfo{})) __builtin_trap();
     murvane::fuzz::CheckRecord(info, size);
+    // Every text of an ASF header is converted from UTF-16 or written by the reader itself.
+    murvane::fuzz::CheckValidUtf8(info);
     return 0;
 }

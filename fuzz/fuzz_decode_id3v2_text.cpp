@@ -6,6 +6,7 @@
 
 #include "input_file.h"
 #include "tags/id3v2_text.h"
+#include "text/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const unsigned char> bytes(data, size);
@@ -14,6 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!murvane::fuzz::FitsTheInput(text.size(), size)) __builtin_trap();
         // The decoder never lets a zero byte through: it ends or joins the frame's strings.
         if (text.find('\0') != murvane::Text::npos) __builtin_trap();
+        // Unicode encodings (1 to 3) come out as valid UTF-8, whatever the bytes; only the
+        // bytes of encoding 0 are kept as they stand.
+        if (size > 0 && data[0] != 0 && !murvane::IsValidUtf8(text)) __builtin_trap();
     }
     return 0;
 }
