@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace murvane {
 namespace {
 
-// Tag readers ask for a few bytes at a time; one buffer refill serves many such reads.
-constexpr long long kBufferSize = 16 * 1024;
+// Tag readers ask for a few bytes at a time; one buffer refill serves many such reads. A tag
+// with its padding mostly fits in the first one, and a larger picture bypasses the buffer.
+constexpr long long kBufferSize = 4 * 1024;
 
 }  // namespace
 
@@ -36,7 +38,8 @@ bool FileReader::Open(const Text& path) {
     size_ = static_cast<long long>(info.st_size);
     position_ = 0;
     limit_ = kNoLimit;
-    buffer_.assign(static_cast<std::size_t>(std::min(kBufferSize, size_)), 0);
+    bufferSize_ = static_cast<std::size_t>(std::min(kBufferSize, size_));
+    buffer_ = std::make_unique_for_overwrite<unsigned char[]>(bufferSize_);
     bufferStart_ = 0;
     bufferLength_ = 0;
     return true;
@@ -48,8 +51,8 @@ void FileReader::Close() {
     size_ = 0;
     position_ = 0;
     limit_ = kNoLimit;
-    buffer_.clear();
-    buffer_.shrink_to_fit();
+    buffer_.reset();
+    bufferSize_ = 0;
     bufferStart_ = 0;
     bufferLength_ = 0;
 }
@@ -79,7 +82,7 @@ std::size_t FileReader::ReadInto(std::span<unsigned char> out) {
     while (done < out.size()) {
         std::span<unsigned char> rest = out.subspan(done);
         std::size_t got = ReadFromBuffer(rest);
-        if (got == 0 && rest.size() >= buffer_.size()) {
+        if (got == 0 && rest.size() >= bufferSize_) {
             got = ReadAt(position_, rest);  // large reads bypass the buffer
         } else if (got == 0) {
             if (!FillBuffer()) break;
@@ -97,14 +100,38 @@ std::size_t FileReader::ReadFromBuffer(std::span<unsigned char> out) {
     if (position_ < bufferStart_ || position_ >= bufferEnd) return 0;
     const auto offset = static_cast<std::size_t>(position_ - bufferStart_);
     const std::size_t count = std::min(out.size(), bufferLength_ - offset);
-    std::memcpy(out.data(), buffer_.data() + offset, count);
+    std::memcpy(out.data(), buffer_.get() + offset, count);
     return count;
 }
 
 bool FileReader::FillBuffer() {
     bufferStart_ = position_;
-    bufferLength_ = ReadAt(position_, buffer_);
+    bufferLength_ = ReadAt(position_, {buffer_.get(), bufferSize_});
     return bufferLength_ > 0;
+}
+
+long long FileReader::ZeroBytesAhead(long long end) {
+    const long long stop = std::min(end, ReadEnd());
+    const long long start = position_;
+    long long at = start;
+    while (at < stop) {
+        const long long bufferEnd = bufferStart_ + static_cast<long long>(bufferLength_);
+        if (at < bufferStart_ || at >= bufferEnd) {
+            position_ = at;
+            const bool filled = FillBuffer();
+            position_ = start;
+            if (!filled) break;
+            continue;
+        }
+        const unsigned char* byte = buffer_.get() + (at - bufferStart_);
+        const long long last = std::min(stop, bufferEnd);
+        while (at < last && *byte == 0) {
+            ++at;
+            ++byte;
+        }
+        if (at < last) break;
+    }
+    return at - start;
 }
 
 std::size_t FileReader::ReadAt(long long offset, std::span<unsigned char> out) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -45,6 +46,10 @@ class FileReader {
     // Fills `out` as far as the file allows; returns how many bytes it wrote.
     std::size_t ReadInto(std::span<unsigned char> out);
 
+    // How many zero bytes follow the position, up to `end` or the end of what may be read. The
+    // position does not move.
+    long long ZeroBytesAhead(long long end);
+
     // Moves the position; a target before the start of the file is refused and leaves the
     // position where it was. A target past the end is allowed: reads there give nothing.
     bool Seek(long long offset, Origin origin);
@@ -61,7 +66,8 @@ class FileReader {
     long long size_ = 0;
     long long position_ = 0;
     long long limit_ = kNoLimit;
-    std::vector<unsigned char> buffer_;
+    std::unique_ptr<unsigned char[]> buffer_;
+    std::size_t bufferSize_ = 0;
     long long bufferStart_ = 0;
     std::size_t bufferLength_ = 0;
 };

@@ -142,10 +142,23 @@ void SkipExtendedHeader(FileReader& file, unsigned char version, long long tagEn
     file.Seek(end >= start + 4 && end <= tagEnd ? end : start, Origin::Start);
 }
 
+// Padding reads as frame headers of zeros, which change nothing; a run of them is passed over
+// at once, whole headers only, so that whatever follows is read exactly where it would be.
+// True when it moved.
+bool SkipPadding(FileReader& file, const FrameLayout& layout, long long tagEnd) {
+    const long long headerSize = static_cast<long long>(layout.idLength) +
+                                 (layout.sizeForm == SizeForm::Plain24 ? 3 : 4) + layout.flagLength;
+    const long long zeros = file.ZeroBytesAhead(tagEnd);
+    if (zeros < headerSize) return false;
+    file.Seek(zeros / headerSize * headerSize, Origin::Current);
+    return true;
+}
+
 void ReadFrames(FileReader& file, const FrameLayout& layout, long long tagEnd, TrackInfo& info) {
     // The loop also stops at the end of the file: a tag that claims more than the file holds
     // would otherwise never reach its end.
     do {
+        if (SkipPadding(file, layout, tagEnd) && file.Position() >= tagEnd) break;
         const FrameHeader frame = ReadFrameHeader(file, layout);
         if (frame.size > 0) ReadFrameBody(file, layout, frame, info);
     } while (file.Position() < tagEnd && !file.AtEnd());

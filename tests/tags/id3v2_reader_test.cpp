@@ -121,6 +121,26 @@ TEST_F(Id3v2ReaderTest, ReadsPaddingAsEmptyFramesUpToTheTagEnd) {
     EXPECT_EQ(info.album, "");
 }
 
+TEST_F(Id3v2ReaderTest, PaddingIsPassedOverInWholeHeaders) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        Text album;
+    } cases[] = {
+        // The first frame is read even when the tag claims no size at all.
+        {"empty tag", TagHeader(3, 0) + Frame("TALB", Latin1("First")), "First"},
+        // Padding that ends 4 bytes into a header: that header is read where it stands.
+        {"padding then a frame",
+         TagHeader(3, 24 + 11) + std::string(24, '\0') + Frame("TALB", Latin1("x")) +
+             Frame("TALB", Latin1("Late")),
+         ""},
+        {"padding then a frame on a header boundary",
+         TagHeader(3, 20 + 11) + std::string(20, '\0') + Frame("TALB", Latin1("Aligned")),
+         "Aligned"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Read(c.bytes).album, c.album) << c.name;
+}
+
 TEST_F(Id3v2ReaderTest, TagSizeIsSynchsafe) {
     // 00 00 02 01 is 257, so the tag ends at 267 where the first frame ends.
     const std::string first = Frame("TCOM", Latin1(std::string(246, 'c')));
