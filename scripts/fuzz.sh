@@ -98,7 +98,7 @@ for target in fuzz_read_track_info fuzz_decode_id3v2_text fuzz_asf_walk; do
         "ft ${ft_start:-?} -> ${ft_end:-?}, new corpus units ${added:-?}, crashes $crashes"
     if [ "$status" -ne 0 ]; then
         failed=1
-        grep -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error|.*Test unit written to)' "$log" |
+        grep -E '^(==[0-9]+== ?ERROR|SUMMARY|.*runtime error|.*Test unit written to)' "$log" |
             sed 's/^/    /' || true
         echo "    exit status $status; full log: $log"
     fi
