@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: a plain build, the core alone (no Qt), AddressSanitizer with
-# UndefinedBehaviorSanitizer, and ThreadSanitizer for the threaded tests.
+# UndefinedBehaviorSanitizer, a short fuzzing run of the tag readers, and ThreadSanitizer for the
+# threaded tests.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -26,5 +27,7 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 build_and_test plain -- -DCMAKE_BUILD_TYPE=Debug
 build_and_test core -- -DCMAKE_BUILD_TYPE=Debug -DMURVANE_WITH_QT=OFF
 build_and_test asan -- -DCMAKE_BUILD_TYPE=Debug -DMURVANE_SANITIZE=address,undefined
+echo "== fuzz"
+"$root/scripts/fuzz.sh" "${MURVANE_FUZZ_SECONDS:-20}"
 build_and_test tsan -L threads -- -DCMAKE_BUILD_TYPE=Debug -DMURVANE_SANITIZE=thread \
     -DMURVANE_WITH_QT=OFF
