@@ -24,7 +24,9 @@ std::vector<ListedName> ReadNames(const Text& directory) {
     std::vector<ListedName> names;
     DIR* listing = opendir(directory.c_str());
     if (listing == nullptr) return names;
-    while (const dirent* entry = readdir(listing)) names.push_back({entry->d_name, entry->d_type});
+    while (const dirent* entry = readdir(listing)) {
+        names.push_back({entry->d_name, entry->d_type, entry->d_ino});
+    }
     closedir(listing);
     std::sort(names.begin(), names.end());
     return names;
@@ -36,9 +38,10 @@ int HiddenBit(const Text& name) {
 
 }  // namespace
 
-int AttributesOf(const Text& path, const Text& name) {
+int AttributesOf(const Text& path, const Text& name, FileId* id) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) return 0;
+    if (id != nullptr) *id = FileId{info.st_dev, info.st_ino};
     const int hidden = HiddenBit(name);
     if (S_ISDIR(info.st_mode)) return attribute::kDirectory | hidden;
     if (S_ISREG(info.st_mode)) {
@@ -58,23 +61,28 @@ std::optional<DirectoryEntry> DirectorySearch::Start(const Text& directory, int 
     directory_ = directory;
     filter_ = filter;
     names_ = ReadNames(directory);
+    device_ = names_.empty() ? 0 : IdentityOf(directory).value_or(FileId{}).device;
     return Next();
 }
 
 std::optional<DirectoryEntry> DirectorySearch::Next() {
     while (position_ < names_.size()) {
         ListedName& listed = names_[position_++];
-        const int attributes = AttributesOfListed(listed);
-        if ((attributes & filter_) != 0) return DirectoryEntry{std::move(listed.name), attributes};
+        FileId id;
+        const int attributes = AttributesOfListed(listed, id);
+        if ((attributes & filter_) != 0) {
+            return DirectoryEntry{std::move(listed.name), attributes, id};
+        }
     }
     Close();
     return std::nullopt;
 }
 
-// Directories and regular files are known from the listing itself; links and entries of
-// unknown kind are looked at. The read-only bit is not worked out for files known from the
-// listing: no filter depends on it.
-int DirectorySearch::AttributesOfListed(const ListedName& listed) const {
+// Directories and regular files are known from the listing itself, with the inode it names
+// and the device of this directory; links and entries of unknown kind are looked at. The
+// read-only bit is not worked out for files known from the listing: no filter depends on it.
+int DirectorySearch::AttributesOfListed(const ListedName& listed, FileId& id) const {
+    id = FileId{device_, listed.inode};
     switch (listed.type) {
         case DT_DIR:
             return attribute::kDirectory | HiddenBit(listed.name);
@@ -82,7 +90,7 @@ int DirectorySearch::AttributesOfListed(const ListedName& listed) const {
             return attribute::kArchive | HiddenBit(listed.name);
         case DT_LNK:
         case DT_UNKNOWN:
-            return AttributesOf(directory_ + listed.name, listed.name);
+            return AttributesOf(directory_ + listed.name, listed.name, &id);
         default:
             return 0;
     }

@@ -7,6 +7,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,10 +31,17 @@ struct FileId {
     friend auto operator<=>(const FileId&, const FileId&) = default;
 };
 
+struct FileIdHash {
+    std::size_t operator()(const FileId& id) const {
+        return std::hash<ino_t>()(id.inode) ^ (std::hash<dev_t>()(id.device) << 1);
+    }
+};
+
 // The attribute bits of the entry a path names, following symbolic links: a directory carries
 // 16, a regular file 32 (and 1 when this user cannot write it), a name starting with "." adds 2;
-// any other kind of entry, or one that cannot be examined, carries nothing.
-int AttributesOf(const Text& path, const Text& name);
+// any other kind of entry, or one that cannot be examined, carries nothing. `id`, when given,
+// receives the identity of what the path leads to.
+int AttributesOf(const Text& path, const Text& name, FileId* id = nullptr);
 
 // The identity of the directory or file at path, following links; none when it cannot be seen.
 std::optional<FileId> IdentityOf(const Text& path);
@@ -41,12 +49,14 @@ std::optional<FileId> IdentityOf(const Text& path);
 struct DirectoryEntry {
     Text name;  // the bare name as the file system stores it
     int attributes = 0;
+    FileId id;  // of what the entry leads to, links followed
 };
 
 // A name as the listing gives it, with the kind of entry when the file system tells it.
 struct ListedName {
     Text name;
     unsigned char type = 0;  // a DT_ value of <dirent.h>
+    ino_t inode = 0;
     friend bool operator<(const ListedName& a, const ListedName& b) { return a.name < b.name; }
 };
 
@@ -61,9 +71,10 @@ class DirectorySearch {
     void Close();
 
   private:
-    int AttributesOfListed(const ListedName& listed) const;
+    int AttributesOfListed(const ListedName& listed, FileId& id) const;
 
     Text directory_;
+    dev_t device_ = 0;
     std::vector<ListedName> names_;
     std::size_t position_ = 0;
     int filter_ = 0;

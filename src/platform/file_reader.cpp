@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -15,6 +16,18 @@ namespace {
 // Tag readers ask for a few bytes at a time; one buffer refill serves many such reads. A tag
 // with its padding mostly fits in the first one, and a larger picture bypasses the buffer.
 constexpr long long kBufferSize = 4 * 1024;
+
+// Padding runs to a kilobyte or more in most tags, so it is looked at a word at a time.
+const unsigned char* FirstNonZero(const unsigned char* from, const unsigned char* to) {
+    std::uint64_t word = 0;
+    while (to - from >= static_cast<std::ptrdiff_t>(sizeof word)) {
+        std::memcpy(&word, from, sizeof word);
+        if (word != 0) break;
+        from += sizeof word;
+    }
+    while (from != to && *from == 0) ++from;
+    return from;
+}
 
 }  // namespace
 
@@ -123,13 +136,11 @@ long long FileReader::ZeroBytesAhead(long long end) {
             if (!filled) break;
             continue;
         }
-        const unsigned char* byte = buffer_.get() + (at - bufferStart_);
-        const long long last = std::min(stop, bufferEnd);
-        while (at < last && *byte == 0) {
-            ++at;
-            ++byte;
-        }
-        if (at < last) break;
+        const unsigned char* from = buffer_.get() + (at - bufferStart_);
+        const unsigned char* to = from + (std::min(stop, bufferEnd) - at);
+        const unsigned char* nonZero = FirstNonZero(from, to);
+        at += nonZero - from;
+        if (nonZero != to) break;
     }
     return at - start;
 }

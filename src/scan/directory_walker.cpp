@@ -28,9 +28,9 @@ void DirectoryWalker::MatchMusicFiles(const Text& dir) {
         if (entry->name.back() == '.') continue;  // "." and ".."
         const bool mp3 = host_.WantMp3() && NameEndsInKind(entry->name, "MP3");
         const bool wma = host_.WantWma() && NameEndsInKind(entry->name, "WMA");
-        if (!mp3 && !wma) continue;
-        const Text path = dir + entry->name;
-        if (FirstVisit(path)) host_.MatchFile(path);
+        if ((mp3 || wma) && handedOver_.insert(entry->id).second) {
+            host_.MatchFile(dir + entry->name);
+        }
     }
     search.Close();
 }
@@ -46,13 +46,6 @@ void DirectoryWalker::EnterSubdirectories(const Text& dir, DirectorySearch& sear
         Text subdirectory = dir + entry->name;
         WalkDirectory(subdirectory);
     }
-}
-
-// Identities come from the file itself, never from the listing, so that two paths to one file
-// always compare equal.
-bool DirectoryWalker::FirstVisit(const Text& path) {
-    const auto id = IdentityOf(path);
-    return id && handedOver_.insert(*id).second;
 }
 
 }  // namespace murvane

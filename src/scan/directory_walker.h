@@ -2,7 +2,7 @@
 // music files to the matcher, then to descend into its subdirectories.
 #pragma once
 
-#include <set>
+#include <unordered_set>
 
 #include "platform/directory_search.h"
 #include "text/text.h"
@@ -33,11 +33,10 @@ class DirectoryWalker {
   private:
     void MatchMusicFiles(const Text& dir);
     void EnterSubdirectories(const Text& dir, DirectorySearch& search);
-    bool FirstVisit(const Text& path);
 
     WalkHost& host_;
-    std::set<FileId> enteredDirectories_;
-    std::set<FileId> handedOver_;
+    std::unordered_set<FileId, FileIdHash> enteredDirectories_;
+    std::unordered_set<FileId, FileIdHash> handedOver_;
 };
 
 // True when the name's last three bytes, ASCII letters upper-cased, equal `kind` ("MP3").
