@@ -29,6 +29,26 @@ const unsigned char* FirstNonZero(const unsigned char* from, const unsigned char
     return from;
 }
 
+// A scan opens every file once or twice; the buffers go round a small per-thread pool instead of
+// being allocated for each file.
+thread_local std::vector<std::unique_ptr<unsigned char[]>> spareBuffers;
+constexpr std::size_t kSpareBuffersKept = 4;
+
+std::unique_ptr<unsigned char[]> TakeBuffer() {
+    if (spareBuffers.empty()) {
+        return std::make_unique_for_overwrite<unsigned char[]>(
+            static_cast<std::size_t>(kBufferSize));
+    }
+    std::unique_ptr<unsigned char[]> buffer = std::move(spareBuffers.back());
+    spareBuffers.pop_back();
+    return buffer;
+}
+
+void GiveBack(std::unique_ptr<unsigned char[]> buffer) {
+    if (buffer && spareBuffers.size() < kSpareBuffersKept)
+        spareBuffers.push_back(std::move(buffer));
+}
+
 }  // namespace
 
 FileReader::~FileReader() {
@@ -52,7 +72,7 @@ bool FileReader::Open(const Text& path) {
     position_ = 0;
     limit_ = kNoLimit;
     bufferSize_ = static_cast<std::size_t>(std::min(kBufferSize, size_));
-    buffer_ = std::make_unique_for_overwrite<unsigned char[]>(bufferSize_);
+    buffer_ = TakeBuffer();
     bufferStart_ = 0;
     bufferLength_ = 0;
     return true;
@@ -64,7 +84,7 @@ void FileReader::Close() {
     size_ = 0;
     position_ = 0;
     limit_ = kNoLimit;
-    buffer_.reset();
+    GiveBack(std::move(buffer_));
     bufferSize_ = 0;
     bufferStart_ = 0;
     bufferLength_ = 0;
