@@ -76,9 +76,9 @@ bool RunScan(const ScanRequest& request, std::ostream& out, std::ostream& err) {
     HeadlessForm form;
     EventBindings bindings(state, form);
     form.RaiseCreated();
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.parent == 分组框1 || spec.id == 选择框_MP3 || spec.id == 选择框_WMA) {
-            form.SetTick(spec.id, 0);
+    for (const ControlSpec& entry : ControlTable()) {
+        if (entry.parent == 分组框1 || entry.id == 选择框_MP3 || entry.id == 选择框_WMA) {
+            form.SetTick(entry.id, 0);
         }
     }
     for (Control box : request.ticked) form.SetTick(box, 1);

@@ -86,7 +86,7 @@ std::span<const ControlSpec> ControlTable() {
 
 const ControlSpec& SpecOf(Control id) {
     const auto* found = std::find_if(std::begin(kControls), std::end(kControls),
-                                     [id](const ControlSpec& spec) { return spec.id == id; });
+                                     [id](const ControlSpec& entry) { return entry.id == id; });
     return found != std::end(kControls) ? *found : kControls[0];
 }
 

@@ -45,11 +45,11 @@ TEST_F(WindowReactionsTest, CreationSetsTheFlagsTheLookAndTheTooltipsInOrder) {
 }
 
 TEST_F(WindowReactionsTest, InitialTicksAndTexts) {
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind != ControlKind::CheckBox) continue;
-        const bool ticked = spec.id == 选择框_MP3 || spec.id == 选择框_歌曲名 ||
-                            spec.id == 选择框_自动删除 || spec.id == 选择框3;
-        EXPECT_EQ(form_.Tick(spec.id), ticked ? 1 : 0) << spec.name;
+    for (const ControlSpec& entry : ControlTable()) {
+        if (entry.kind != ControlKind::CheckBox) continue;
+        const bool ticked = entry.id == 选择框_MP3 || entry.id == 选择框_歌曲名 ||
+                            entry.id == 选择框_自动删除 || entry.id == 选择框3;
+        EXPECT_EQ(form_.Tick(entry.id), ticked ? 1 : 0) << entry.name;
     }
     EXPECT_EQ(form_.GetText(编辑框1), "");
     EXPECT_EQ(form_.GetText(编辑框2), " 双击修改目录");

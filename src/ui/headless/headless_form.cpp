@@ -3,10 +3,10 @@
 namespace murvane {
 
 HeadlessForm::HeadlessForm() {
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind == ControlKind::CheckBox) ticks_[spec.id] = spec.ticked ? 1 : 0;
-        if (spec.kind == ControlKind::EditBox || spec.kind == ControlKind::PushButton) {
-            texts_[spec.id] = spec.caption;
+    for (const ControlSpec& entry : ControlTable()) {
+        if (entry.kind == ControlKind::CheckBox) ticks_[entry.id] = entry.ticked ? 1 : 0;
+        if (entry.kind == ControlKind::EditBox || entry.kind == ControlKind::PushButton) {
+            texts_[entry.id] = entry.caption;
         }
     }
     for (int i = 0; i < kPaneCount; ++i) panes_[i] = StatusPanes()[i].initialText;

@@ -20,8 +20,8 @@ QtForm::QtForm() {
     window_ = std::make_unique<MainWindow>();
     controls_ = MakeControlWidgets(*window_);
     tooltips_ = new BalloonTooltips(window_.get());
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind == ControlKind::EditBox) editTexts_[spec.id] = spec.caption;
+    for (const ControlSpec& entry : ControlTable()) {
+        if (entry.kind == ControlKind::EditBox) editTexts_[entry.id] = entry.caption;
     }
     WireEvents();
     window_->onClosing = [this] {

@@ -12,14 +12,14 @@ bool ValidPane(int index) {
     return index >= 0 && index < kPaneCount;
 }
 
-QFrame* MakePane(const PaneSpec& spec, QWidget* parent) {
-    if (spec.spacer) {
+QFrame* MakePane(const PaneSpec& entry, QWidget* parent) {
+    if (entry.spacer) {
         auto* spacer = new QFrame(parent);
         spacer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         spacer->setLineWidth(1);
         return spacer;
     }
-    auto* label = new QLabel(QString::fromUtf8(spec.initialText), parent);
+    auto* label = new QLabel(QString::fromUtf8(entry.initialText), parent);
     label->setFrameStyle(QFrame::NoFrame);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setTextFormat(Qt::PlainText);
@@ -37,11 +37,11 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent) {
     setPalette(colours);
     int left = 0;
     for (int i = 0; i < kPaneCount; ++i) {
-        const PaneSpec& spec = StatusPanes()[static_cast<std::size_t>(i)];
-        panes_[static_cast<std::size_t>(i)] = MakePane(spec, this);
-        panes_[static_cast<std::size_t>(i)]->setGeometry(left, 0, spec.width, kStatusBarHeight);
-        texts_[static_cast<std::size_t>(i)] = spec.initialText;
-        left += spec.width;
+        const PaneSpec& entry = StatusPanes()[static_cast<std::size_t>(i)];
+        panes_[static_cast<std::size_t>(i)] = MakePane(entry, this);
+        panes_[static_cast<std::size_t>(i)]->setGeometry(left, 0, entry.width, kStatusBarHeight);
+        texts_[static_cast<std::size_t>(i)] = entry.initialText;
+        left += entry.width;
     }
 }
 
