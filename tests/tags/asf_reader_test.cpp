@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "kept_record.h"
 #include "support/address_space_limit.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
@@ -17,12 +18,7 @@ using testing::ByteBuilder;
 using testing::Hex;
 using testing::TempDir;
 
-// A record whose only value is the title "kept".
-TrackInfo Kept() {
-    TrackInfo info;
-    info.title = "kept";
-    return info;
-}
+using testing::Kept;
 
 const std::string kHeaderId = Hex("3026B275 8E66 CF11 A6D9 00AA0062CE6C");
 const std::string kContentDescriptionId = Hex("3326B275 8E66 CF11 A6D9 00AA0062CE6C");

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "kept_record.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
 
@@ -13,12 +14,7 @@ namespace {
 using testing::Hex;
 using testing::TempDir;
 
-// A record whose only value is the title "kept".
-TrackInfo Kept() {
-    TrackInfo info;
-    info.title = "kept";
-    return info;
-}
+using testing::Kept;
 
 std::string Field(const std::string& text, std::size_t length) {
     std::string field = text.substr(0, length);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "kept_record.h"
 #include "support/address_space_limit.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
@@ -16,12 +17,7 @@ using testing::ByteBuilder;
 using testing::Hex;
 using testing::TempDir;
 
-// A record whose only value is the title "kept".
-TrackInfo Kept() {
-    TrackInfo info;
-    info.title = "kept";
-    return info;
-}
+using testing::Kept;
 
 std::string Synchsafe(std::size_t value) {
     std::string bytes;
