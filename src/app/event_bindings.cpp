@@ -1,7 +1,5 @@
 #include "app/event_bindings.h"
 
-#include <iterator>
-
 #include "app/scan_control.h"
 #include "app/window_reactions.h"
 #include "review/disposal_options.h"
@@ -25,10 +23,6 @@ void Run(AppContext& app, Control /*control*/, int /*column*/) {
     Plain(app);
 }
 
-void ToggleChecks(AppContext& app, Control list, int column) {
-    ToggleAllChecks(app, list, column);
-}
-
 PosixFileOperations& TheFileSystem() {
     static PosixFileOperations fileSystem;
     return fileSystem;
@@ -43,8 +37,8 @@ constexpr Binding kBindings[] = {
     {选择框_艺术家, Clicked, Run<ArtistBoxClicked>},
     {按钮2, Clicked, Run<StartStopClicked>},
     {超级列表框_主, ListClicked, Run<ShowGroupFiles>},
-    {超级列表框_主, HeaderClicked, ToggleChecks},
-    {超级列表框_辅, HeaderClicked, ToggleChecks},
+    {超级列表框_主, HeaderClicked, ToggleAllChecks},
+    {超级列表框_辅, HeaderClicked, ToggleAllChecks},
     {选择框_自动删除, Clicked, Run<DeleteBoxClicked>},
     {选择框_自动移动, Clicked, Run<MoveBoxClicked>},
     {编辑框2, TextChanged, Run<TargetTextChanged>},
