@@ -7,7 +7,9 @@ const DuplicateGroup& GroupTable::At(int position) const {
 }
 
 void GroupTable::Append(DuplicateGroup group) {
-    positionsByTitle_[group.title].push_back(Count() + 1);
+    const int position = Count() + 1;
+    auto [entry, isNew] = positionsByTitle_.try_emplace(group.title, TitlePositions{position, {}});
+    if (!isNew) entry->second.more.push_back(position);
     groups_.push_back(std::move(group));
 }
 
@@ -16,14 +18,16 @@ void GroupTable::AppendPath(int position, const Text& path) {
 }
 
 int GroupTable::FirstWithTitle(const Text& title) const {
-    const std::vector<int>& positions = AllWithTitle(title);
-    return positions.empty() ? 0 : positions.front();
+    const auto found = positionsByTitle_.find(title);
+    return found == positionsByTitle_.end() ? 0 : found->second.first;
 }
 
-const std::vector<int>& GroupTable::AllWithTitle(const Text& title) const {
-    static const std::vector<int> kNone;
+std::vector<int> GroupTable::AllWithTitle(const Text& title) const {
     const auto found = positionsByTitle_.find(title);
-    return found == positionsByTitle_.end() ? kNone : found->second;
+    if (found == positionsByTitle_.end()) return {};
+    std::vector<int> positions{found->second.first};
+    positions.insert(positions.end(), found->second.more.begin(), found->second.more.end());
+    return positions;
 }
 
 void GroupTable::ResetToPlaceholder() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -30,13 +31,20 @@ class GroupTable {
     // Position of the first group whose title equals `title` byte for byte; 0 when none.
     int FirstWithTitle(const Text& title) const;
     // Positions of every group with that title, ascending.
-    const std::vector<int>& AllWithTitle(const Text& title) const;
+    std::vector<int> AllWithTitle(const Text& title) const;
     // A table that holds only the placeholder group: one empty path, empty texts.
     void ResetToPlaceholder();
 
   private:
-    std::vector<DuplicateGroup> groups_;
-    std::unordered_map<Text, std::vector<int>> positionsByTitle_;
+    // Most titles have one group; the rare later ones wait in `more`, which then allocates.
+    struct TitlePositions {
+        int first = 0;
+        std::vector<int> more;
+    };
+
+    // A deque grows without moving the groups it holds or doubling its memory.
+    std::deque<DuplicateGroup> groups_;
+    std::unordered_map<Text, TitlePositions> positionsByTitle_;
 };
 
 }  // namespace murvane
