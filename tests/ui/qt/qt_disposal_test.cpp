@@ -12,8 +12,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/app_state.h"
-#include "app/event_bindings.h"
+#include "program_window.h"
 #include "qt_test_support.h"
 #include "ui/qt/qt_form.h"
 
@@ -65,18 +64,14 @@ void QtDisposalTest::init() {
     CopyData("tagged.wma", tree_->filePath("c/track.wma"));
     CopyData("both_tags.mp3", tree_->filePath("b/other.mp3"));
 
-    state_ = std::make_unique<murvane::AppState>();
-    form_ = std::make_unique<murvane::QtForm>();
-    bindings_ = std::make_unique<murvane::EventBindings>(*state_, *form_);
-    form_->RaiseCreated();
-    form_->ShowCentred();
+    program_ = std::make_unique<murvane::testing::ProgramWindow>();
+    state_ = &program_->state;
+    form_ = &program_->form;
     QVERIFY(QTest::qWaitForWindowActive(&form_->Window()));
 }
 
 void QtDisposalTest::cleanup() {
-    bindings_.reset();
-    form_.reset();
-    state_.reset();
+    program_.reset();
     tree_.reset();
 }
 

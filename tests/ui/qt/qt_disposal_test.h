@@ -8,8 +8,10 @@
 
 namespace murvane {
 class AppState;
-class EventBindings;
 class QtForm;
+namespace testing {
+struct ProgramWindow;
+}
 }  // namespace murvane
 
 class QtDisposalTest : public QObject {
@@ -34,7 +36,7 @@ class QtDisposalTest : public QObject {
     void WaitForTheWorker();
 
     std::unique_ptr<QTemporaryDir> tree_;
-    std::unique_ptr<murvane::AppState> state_;
-    std::unique_ptr<murvane::QtForm> form_;
-    std::unique_ptr<murvane::EventBindings> bindings_;
+    std::unique_ptr<murvane::testing::ProgramWindow> program_;
+    murvane::AppState* state_ = nullptr;  // the program's, for short
+    murvane::QtForm* form_ = nullptr;
 };

@@ -6,8 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/app_state.h"
-#include "app/event_bindings.h"
+#include "program_window.h"
 #include "qt_test_support.h"
 #include "ui/qt/qt_form.h"
 
@@ -16,14 +15,9 @@ using murvane::testing::FindControl;
 
 namespace {
 
-struct Window {
-    murvane::AppState state;
-    murvane::QtForm form;
-    murvane::EventBindings bindings{state, form};
-
+// The program's window with both kinds ticked and the benchmark's directory typed in.
+struct Window : murvane::testing::ProgramWindow {
     Window() {
-        form.RaiseCreated();
-        form.ShowCentred();
         form.SetTick(Control::选择框_WMA, 1);
         form.SetText(Control::编辑框1, qgetenv("MURVANE_BENCH_DIR").toStdString());
     }

@@ -8,8 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/app_state.h"
-#include "app/event_bindings.h"
+#include "program_window.h"
 #include "qt_test_support.h"
 #include "ui/qt/qt_form.h"
 
@@ -46,19 +45,15 @@ QtScanTest::~QtScanTest() = default;
 void QtScanTest::init() {
     tree_ = std::make_unique<QTemporaryDir>();
     QVERIFY(tree_->isValid());
-    state_ = std::make_unique<murvane::AppState>();
-    form_ = std::make_unique<murvane::QtForm>();
-    bindings_ = std::make_unique<murvane::EventBindings>(*state_, *form_);
-    form_->RaiseCreated();
-    form_->ShowCentred();
+    program_ = std::make_unique<murvane::testing::ProgramWindow>();
+    state_ = &program_->state;
+    form_ = &program_->form;
     QVERIFY(QTest::qWaitForWindowActive(&form_->Window()));
 }
 
 // As the program ends: the bindings, the window, then the state.
 void QtScanTest::cleanup() {
-    bindings_.reset();
-    form_.reset();
-    state_.reset();
+    program_.reset();
     tree_.reset();
 }
 
